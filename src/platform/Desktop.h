@@ -1,0 +1,28 @@
+#pragma once
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+// The desktop the program runs on: screen geometry, the pointer and global hot keys.
+class Desktop : public QObject
+{
+    Q_OBJECT
+public:
+    // Modifier flags of a registered hot key (the system encoding).
+    enum Modifier : int { Alt = 1, Control = 2, Shift = 4 };
+
+    using QObject::QObject;
+    ~Desktop() override = default;
+
+    virtual QRect screenGeometry() const = 0;
+    virtual QRect workArea() const = 0;
+    virtual QPoint cursorPos() const = 0;
+
+    // Grabs a key combination for the whole desktop. `virtualKey` is a Windows virtual key
+    // code as the profile stores it. False when the key is taken or cannot be mapped.
+    virtual bool registerHotKey(int id, int modifiers, int virtualKey) = 0;
+    virtual void unregisterHotKey(int id) = 0;
+
+Q_SIGNALS:
+    void hotKeyPressed(int id);
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+// The connection check.
+class Network
+{
+public:
+    virtual ~Network() = default;
+    virtual bool isConnected() const = 0;
+};

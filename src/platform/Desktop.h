@@ -11,6 +11,13 @@ public:
     // Modifier flags of a registered hot key (the system encoding).
     enum Modifier : int { Alt = 1, Control = 2, Shift = 4 };
 
+    // Converts the hot-key-control flags the profile stores (1 = Shift, 2 = Control, 4 = Alt)
+    // into the flags registerHotKey takes.
+    static int modifiersFromHotKeyFlags(int flags)
+    {
+        return ((flags & 1) ? Shift : 0) | ((flags & 2) ? Control : 0) | ((flags & 4) ? Alt : 0);
+    }
+
     using QObject::QObject;
     ~Desktop() override = default;
 

@@ -11,6 +11,7 @@ public:
     {
         int frequencyHz;
         int durationMs;
+        friend bool operator==(const Tone&, const Tone&) = default;
     };
     virtual ~Sound() = default;
     // Plays a wave file `times` times one after another, without blocking.

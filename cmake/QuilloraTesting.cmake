@@ -3,6 +3,8 @@
 #   MAIN plain (default): GoogleTest's own main, no Qt application object.
 #   MAIN core: a QCoreApplication exists while the tests run (event loop, signals, sockets).
 #   MAIN gui: a QApplication exists (widgets; offscreen unless the label is desktop).
+#   MAIN desktop (the default for LABEL desktop with MAIN gui): a private Xvfb + openbox +
+#     trayer desktop is started first, then a QApplication on it (tests/support/XDisplayFixture.h).
 function(quillora_add_test name)
   cmake_parse_arguments(T "" "LABEL;TIMEOUT;MAIN" "SOURCES;LIBS" ${ARGN})
   if(NOT QUILLORA_BUILD_TESTS)
@@ -10,7 +12,12 @@ function(quillora_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE quillora_common ${T_LIBS} GTest::gtest GTest::gmock)
-  if(T_MAIN STREQUAL "core")
+  if(T_LABEL STREQUAL "desktop" AND T_MAIN STREQUAL "gui")
+    set(T_MAIN desktop)
+  endif()
+  if(T_MAIN STREQUAL "desktop")
+    target_link_libraries(${name} PRIVATE quillora_testmain_desktop)
+  elseif(T_MAIN STREQUAL "core")
     target_link_libraries(${name} PRIVATE quillora_testmain_core)
   elseif(T_MAIN STREQUAL "gui")
     target_link_libraries(${name} PRIVATE quillora_testmain_gui)

@@ -1,0 +1,7 @@
+#pragma once
+#include "AlarmRecord.h"
+#include "ItemArray.h"
+
+// The Alarm page's records and their file "Alarm.tmp": the count, the row last
+// double-clicked, then the records.
+using AlarmList = ItemArray<AlarmRecord>;

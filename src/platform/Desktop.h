@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
@@ -29,6 +30,16 @@ public:
     // code as the profile stores it. False when the key is taken or cannot be mapped.
     virtual bool registerHotKey(int id, int modifiers, int virtualKey) = 0;
     virtual void unregisterHotKey(int id) = 0;
+
+    // Marks a top-level window of the program: sets the named integer window property
+    // (how a second start recognises the first) and keeps the window off the task bar and
+    // the pager. Does nothing where the desktop has no such notions.
+    virtual void markToolWindow(quintptr windowId, const QByteArray& property, int value)
+    {
+        Q_UNUSED(windowId);
+        Q_UNUSED(property);
+        Q_UNUSED(value);
+    }
 
 Q_SIGNALS:
     void hotKeyPressed(int id);

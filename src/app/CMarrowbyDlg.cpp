@@ -1,0 +1,626 @@
+#include "CMarrowbyDlg.h"
+
+#include "BitmapButton.h"
+#include "CAboutDlg.h"
+#include "CHideTipDlg.h"
+#include "CSettingDlg.h"
+#include "HelpViewer.h"
+#include "Platform.h"
+#include "PopupMenu.h"
+#include "Skin.h"
+#include "SkinnedDialog.h"
+#include "TitleStrip.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMovie>
+#include <QPainter>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+namespace {
+
+// The window the panel's button ids open or select, with their images and tooltips.
+struct ButtonSpec
+{
+    int id;
+    std::initializer_list<int> images;
+    const char16_t* tip;
+};
+
+// Category buttons in the order of the category numbers 1..7.
+const ButtonSpec kCategoryButtons[] = {
+    {CMarrowbyDlg::IdWork, {234, 237, 235, 480}, u"Diary"},
+    {CMarrowbyDlg::IdAlarm, {192, 195, 193, 479}, u"Alarm"},
+    {CMarrowbyDlg::IdFavorite, {206, 209, 207, 481}, u"Favorite"},
+    {CMarrowbyDlg::IdSysTool, {227, 230, 228, 483}, u"System Tool"},
+    {CMarrowbyDlg::IdBoot, {196, 199, 197, 484}, u"Boot custom program at startup"},
+    {CMarrowbyDlg::IdPlayer, {220, 223, 221, 485}, u"Player"},
+    {CMarrowbyDlg::IdGame, {210, 213, 211, 486}, u"Game"},
+};
+
+// Tool buttons, left to right along the bottom.
+const ButtonSpec kToolButtons[] = {
+    {CMarrowbyDlg::IdMetrology, {217, 218, 219, 487}, u"Metrology"},
+    {CMarrowbyDlg::IdCalculator, {200, 201, 202, 488}, u"Calculator"},
+    {CMarrowbyDlg::IdMail, {216, 214, 215, 489}, u"Mail"},
+    {CMarrowbyDlg::IdCalendar, {203, 204, 205, 490}, u"Calendar"},
+    {CMarrowbyDlg::IdShortcutKey, {224, 225, 226, 491}, u"Shortcut Key"},
+};
+
+QString idName(int id)
+{
+    return QStringLiteral("id%1").arg(id);
+}
+
+void centreOnDesktop(QWidget* w)
+{
+    if (auto* skinned = qobject_cast<SkinnedDialog*>(w)) {
+        skinned->centreOnDesktop();
+        return;
+    }
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        w->move(screen->availableGeometry().center() - QRect(QPoint(), w->frameGeometry().size()).center());
+}
+
+} // namespace
+
+QString CMarrowbyDlg::runKey()
+{
+    return QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN");
+}
+
+CMarrowbyDlg::CMarrowbyDlg(const QString& programDir, Platform& platform, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
+    , m_programDir(programDir)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("CMarrowbyDlg"));
+    setWindowTitle(QStringLiteral("Quillora"));
+    setWindowIcon(Skin::programIcon());
+    setMouseTracking(true);
+    setMinimumSize(1, 1);
+    resize(MinimumWidth, 440);
+
+    createButtons();
+    createCategoryPages();
+    registerToolWindows();
+    loadSettings();
+    registerHotKeys();
+    selectCategory(Game);
+    createTray();
+
+    m_banner = new QLabel(this);
+    m_banner->setObjectName(idName(IdBanner));
+    m_banner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QString movie = m_programDir + QStringLiteral("Introduction");
+    if (QFileInfo::exists(movie)) {
+        m_movie = new QMovie(movie, QByteArray(), this);
+        m_banner->setMovie(m_movie);
+        // The banner plays through once each time the panel is shown, then rests on its
+        // last frame, so the idle panel costs nothing.
+        connect(m_movie, &QMovie::frameChanged, this, [this](int frame) {
+            if (m_movie->frameCount() > 1 && frame == m_movie->frameCount() - 1)
+                m_movie->setPaused(true);
+        });
+    }
+
+    m_dockTimer.setSingleShot(true);
+    m_dockTimer.setInterval(DockingIntervalMs);
+    connect(&m_dockTimer, &QTimer::timeout, this, &CMarrowbyDlg::dockingStep);
+    m_dockWatch.setInterval(1000);
+    connect(&m_dockWatch, &QTimer::timeout, this, &CMarrowbyDlg::dockingStep);
+
+    qApp->installEventFilter(this);
+    layoutControls();
+}
+
+CMarrowbyDlg::~CMarrowbyDlg()
+{
+    qApp->removeEventFilter(this);
+    m_dockTimer.stop();
+    m_dockWatch.stop();
+    m_settings.setRect(rectToSave(geometry(), m_docking.expandedHeight()));
+    m_settings.save(m_programDir);
+    m_platform.desktop->unregisterHotKey(HotKeyPanel);
+    m_platform.desktop->unregisterHotKey(HotKeyWindow);
+    if (m_tray)
+        m_tray->hide();
+}
+
+void CMarrowbyDlg::createButtons()
+{
+    auto make = [this](int id, std::initializer_list<int> images, const QString& tip) {
+        auto* b = new BitmapButton(this);
+        b->setObjectName(idName(id));
+        b->setImages(images);
+        b->setToolTip(tip);
+        b->setFocusPolicy(Qt::NoFocus);
+        return b;
+    };
+    for (int i = 0; i < 7; ++i) {
+        const ButtonSpec& spec = kCategoryButtons[i];
+        m_categoryButtons[i] = make(spec.id, spec.images, QString::fromUtf16(spec.tip));
+        const int category = i + 1;
+        connect(m_categoryButtons[i], &QAbstractButton::clicked, this, [this, category] { selectCategory(category); });
+    }
+    for (const ButtonSpec& spec : kToolButtons) {
+        BitmapButton* b = make(spec.id, spec.images, QString::fromUtf16(spec.tip));
+        m_toolButtons[spec.id] = b;
+        const int id = spec.id;
+        connect(b, &QAbstractButton::clicked, this, [this, id] { openTool(id); });
+    }
+    m_minimize = make(IdMinimize, {244, 245, 246}, QStringLiteral("Minimize"));
+    m_setting = make(IdSetting, {241, 242, 243}, QStringLiteral("Setting"));
+    m_close = make(IdClose, {238, 239, 240}, QStringLiteral("Close"));
+    connect(m_minimize, &QAbstractButton::clicked, this, &CMarrowbyDlg::minimizeToTray);
+    connect(m_setting, &QAbstractButton::clicked, this, &CMarrowbyDlg::openSettings);
+    connect(m_close, &QAbstractButton::clicked, this, &CMarrowbyDlg::exitProgram);
+}
+
+void CMarrowbyDlg::createCategoryPages()
+{
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("CPanelTab"));
+    // Category pages, in page order: Work, Alarm, Favorite, SysTool, Boot, Player, Game.
+    for (int category = Work; category <= Game; ++category) {
+        auto* page = new QWidget(m_pages);
+        page->setObjectName(QStringLiteral("page%1").arg(category));
+        page->setAutoFillBackground(true);
+        QPalette pal = page->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        page->setPalette(pal);
+        m_pages->addWidget(page);
+    }
+}
+
+void CMarrowbyDlg::registerToolWindows()
+{
+    // Tool windows: each is created the first time its button is used and kept afterwards.
+    // m_toolFactories[IdCalculator] = [this] { return new ...(this); };
+}
+
+QWidget* CMarrowbyDlg::page(int category) const
+{
+    return m_pages->widget(category - 1);
+}
+
+void CMarrowbyDlg::selectCategory(int category)
+{
+    if (category < Work || category > Game)
+        return;
+    m_pages->setCurrentIndex(category - 1);
+    for (BitmapButton* b : m_categoryButtons)
+        b->setSelected(false);
+    m_categoryButtons[category - 1]->setSelected(true);
+    m_category = category;
+}
+
+void CMarrowbyDlg::loadSettings()
+{
+    m_settings.setRect(geometry());
+    const bool read = m_settings.load(m_programDir);
+    const QRect screen = m_platform.desktop->screenGeometry();
+    const QRect start = startRect(m_settings, read, geometry(), screen.width());
+    setGeometry(start);
+    m_docking.setExpandedHeight(start.height());
+    setAlpha(m_settings.alpha);
+    setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.alwaysOnTop);
+
+    const QString value = m_platform.registry->readString(runKey(), QStringLiteral("Quillora"));
+    m_runOnLogon = m_platform.registry->hasValue(runKey(), QStringLiteral("Quillora"))
+        && value == QCoreApplication::applicationFilePath();
+}
+
+void CMarrowbyDlg::registerHotKeys()
+{
+    Profile& profile = *m_platform.profile;
+    Desktop& desktop = *m_platform.desktop;
+    desktop.registerHotKey(HotKeyPanel,
+        Desktop::modifiersFromHotKeyFlags(profile.readInt(QStringLiteral("HotKey"), QStringLiteral("sk"))),
+        profile.readInt(QStringLiteral("HotKey"), QStringLiteral("vk")));
+    desktop.registerHotKey(HotKeyWindow,
+        Desktop::modifiersFromHotKeyFlags(profile.readInt(QStringLiteral("HotKeyWindow"), QStringLiteral("sk"))),
+        profile.readInt(QStringLiteral("HotKeyWindow"), QStringLiteral("vk")));
+    connect(&desktop, &Desktop::hotKeyPressed, this, [this](int id) {
+        if (id == HotKeyPanel)
+            toggleShown();
+        else if (id == HotKeyWindow)
+            Q_EMIT windowHiderHotKey();
+    });
+}
+
+void CMarrowbyDlg::createTray()
+{
+    m_tray = new QSystemTrayIcon(Skin::programIcon(), this);
+    m_tray->setToolTip(QStringLiteral("Quillora"));
+    connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            restoreFromTray();
+        else if (reason == QSystemTrayIcon::Context)
+            showTrayMenu();
+    });
+    m_tray->show();
+}
+
+void CMarrowbyDlg::showTrayMenu()
+{
+    PopupMenu menu(this);
+    menu.addItem(IdMenuSetting, QStringLiteral("Setting"));
+    menu.addItem(IdMenuExit, QStringLiteral("Exit"));
+    const int chosen = menu.exec(m_platform.desktop->cursorPos());
+    if (chosen == IdMenuSetting)
+        openSettings();
+    else if (chosen == IdMenuExit)
+        exitProgram();
+}
+
+void CMarrowbyDlg::showMailMenu()
+{
+    PopupMenu menu(this);
+    menu.addItem(IdMenuMiniMail, QStringLiteral("Mini mail"));
+    menu.addItem(IdMenuProfessionalMail, QStringLiteral("Professional mail"));
+    const int chosen = menu.exec(m_platform.desktop->cursorPos());
+    if (chosen == IdMenuMiniMail) {
+        if (m_toolFactories.count(IdMenuMiniMail))
+            openTool(IdMenuMiniMail);
+    } else if (chosen == IdMenuProfessionalMail) {
+        m_platform.launcher->open(QStringLiteral("mailto:"));
+    }
+}
+
+void CMarrowbyDlg::showAboutBox()
+{
+    CAboutDlg about(this);
+    about.centreOnDesktop();
+    about.exec();
+}
+
+void CMarrowbyDlg::openTool(int buttonId)
+{
+    if (buttonId == IdMail) {
+        showMailMenu();
+        return;
+    }
+    QPointer<QWidget>& window = m_tools[buttonId];
+    if (!window) {
+        const auto factory = m_toolFactories.find(buttonId);
+        if (factory == m_toolFactories.end())
+            return; // that tool's window is not part of this build yet
+        window = factory->second();
+    }
+    centreOnDesktop(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* CMarrowbyDlg::toolWindow(int buttonId) const
+{
+    const auto it = m_tools.find(buttonId);
+    return it == m_tools.end() ? nullptr : it->second.data();
+}
+
+void CMarrowbyDlg::openSettings()
+{
+    if (!m_settingDlg) {
+        m_settingDlg = new CSettingDlg(this);
+        connect(m_settingDlg, &CSettingDlg::alphaChanged, this, &CMarrowbyDlg::setAlpha);
+        connect(m_settingDlg, &CSettingDlg::runOnLogonClicked, this, &CMarrowbyDlg::setRunOnLogon);
+        connect(m_settingDlg, &CSettingDlg::noHideTipClicked, this, [this](bool on) { m_settings.noHideTip = on; });
+        connect(m_settingDlg, &CSettingDlg::alwaysOnTopClicked, this, &CMarrowbyDlg::setAlwaysOnTop);
+    }
+    m_settingDlg->setValues(m_settings.alpha, m_runOnLogon, frameWidth() <= 2, m_settings.noHideTip, m_settings.alwaysOnTop);
+    m_settingDlg->centreOnDesktop();
+    m_settingDlg->show();
+    m_settingDlg->raise();
+    m_settingDlg->activateWindow();
+}
+
+void CMarrowbyDlg::setAlpha(int alpha)
+{
+    m_settings.alpha = quint8(std::clamp(alpha, 0, 255));
+    setWindowOpacity(m_settings.alpha / 255.0);
+}
+
+void CMarrowbyDlg::setAlwaysOnTop(bool on)
+{
+    m_settings.alwaysOnTop = on;
+    if (QWindow* w = windowHandle())
+        w->setFlag(Qt::WindowStaysOnTopHint, on);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (on)
+        raise();
+}
+
+void CMarrowbyDlg::setRunOnLogon(bool on)
+{
+    m_runOnLogon = on;
+    m_platform.registry->writeString(runKey(), QStringLiteral("Quillora"),
+        on ? QCoreApplication::applicationFilePath() : QStringLiteral("zzz:"));
+}
+
+bool CMarrowbyDlg::runOnLogon() const
+{
+    return m_runOnLogon;
+}
+
+int CMarrowbyDlg::frameWidth() const
+{
+    return (frameGeometry().width() - width()) / 2;
+}
+
+void CMarrowbyDlg::showPanel()
+{
+    show();
+    if (m_settings.alwaysOnTop)
+        setAlwaysOnTop(true);
+    raise();
+    activateWindow();
+}
+
+void CMarrowbyDlg::toggleShown()
+{
+    if (isVisible())
+        hide();
+    else
+        showPanel();
+}
+
+void CMarrowbyDlg::minimizeToTray()
+{
+    if (!m_settings.noHideTip) {
+        CHideTipDlg::run(m_settings.noHideTip, [this](bool on) { m_settings.noHideTip = on; }, this);
+        if (m_settingDlg)
+            m_settingDlg->setNoHideTip(m_settings.noHideTip);
+    }
+    hide();
+}
+
+void CMarrowbyDlg::restoreFromTray()
+{
+    const QRect g = geometry();
+    if (g.height() < 10) {
+        m_dockResizing = true;
+        setGeometry(g.left(), g.top() + 5, g.width(), m_docking.expandedHeight());
+        m_dockResizing = false;
+    }
+    showPanel();
+}
+
+void CMarrowbyDlg::exitProgram()
+{
+    m_exiting = true;
+    if (m_tray)
+        m_tray->hide();
+    done(QDialog::Accepted);
+}
+
+void CMarrowbyDlg::reject()
+{
+    // Escape never reaches here (the key filter drops it); only an exit closes the panel.
+    if (m_exiting)
+        QDialog::reject();
+}
+
+void CMarrowbyDlg::closeEvent(QCloseEvent* event)
+{
+    if (m_exiting) {
+        event->accept();
+        return;
+    }
+    // The window manager's close hides the panel to the tray; the program goes on.
+    event->ignore();
+    hide();
+}
+
+void CMarrowbyDlg::layoutControls()
+{
+    const int w = width(), h = height();
+    m_close->setGeometry(w - 20, 0, 17, 20);
+    m_setting->setGeometry(w - 37, 0, 17, 20);
+    m_minimize->setGeometry(w - 54, 0, 17, 20);
+    if (m_banner) {
+        m_banner->setGeometry(0, 20, w - 1, 56);
+        if (m_movie)
+            m_movie->setScaledSize(QSize(w - 1, 56));
+    }
+    for (int i = 0; i < 7; ++i)
+        m_categoryButtons[i]->setGeometry(0, 79 + 33 * i, 29, 33);
+    m_pages->setGeometry(29, 79, w - 31, h - 113);
+    int x = 20;
+    for (const ButtonSpec& spec : kToolButtons) {
+        m_toolButtons[spec.id]->setGeometry(x, h - 29, 29, 29);
+        x += 29;
+    }
+}
+
+void CMarrowbyDlg::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    Skin::paintPanel(p, rect(), frameWidth() <= 2);
+    p.setFont(TitleStrip::titleFont());
+    p.setPen(Qt::white);
+    p.drawText(QRect(10, 3, width() - 64, 17), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+}
+
+void CMarrowbyDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!m_dockResizing) {
+        const QRect g = geometry();
+        if (width() < MinimumWidth) {
+            resize(MinimumWidth, height());
+            return;
+        }
+        if (height() < MinimumHeight && g.contains(m_platform.desktop->cursorPos())) {
+            resize(width(), MinimumHeight);
+            return;
+        }
+        // A size the user gave the panel is the size it docks back to.
+        if (isVisible() && !Docking::isCollapsed(g))
+            m_docking.setExpandedHeight(height());
+    }
+    layoutControls();
+    // A frame wider than 2 pixels would show around the skin: clip it away.
+    if (frameWidth() > 2)
+        setMask(QRegion(5, 5, width() + 3, height() + 3, QRegion::Rectangle));
+    armDocking();
+}
+
+void CMarrowbyDlg::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    armDocking();
+}
+
+void CMarrowbyDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_platform.desktop->markToolWindow(winId(), QByteArrayLiteral("Quillora"), 1);
+    if (m_movie) {
+        m_movie->stop();
+        m_movie->start();
+    }
+    armDocking();
+}
+
+void CMarrowbyDlg::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    m_dockTimer.stop();
+    m_dockWatch.stop();
+    if (m_movie)
+        m_movie->setPaused(true);
+}
+
+void CMarrowbyDlg::enterEvent(QEnterEvent* event)
+{
+    QDialog::enterEvent(event);
+    armDocking();
+}
+
+void CMarrowbyDlg::leaveEvent(QEvent* event)
+{
+    QDialog::leaveEvent(event);
+    armDocking();
+}
+
+void CMarrowbyDlg::armDocking()
+{
+    // Nothing can change away from the top edge while the panel is expanded.
+    if (isVisible() && Docking::isDockingZone(geometry()) && !m_dockTimer.isActive())
+        m_dockTimer.start();
+}
+
+void CMarrowbyDlg::dockingStep()
+{
+    if (!isVisible())
+        return;
+    const QRect g = geometry();
+    const QRect next = m_docking.step(g, m_platform.desktop->cursorPos());
+    if (next != g) {
+        m_dockResizing = true;
+        setGeometry(next);
+        m_dockResizing = false;
+    }
+    if (Docking::isDockingZone(next)) {
+        if (!m_dockWatch.isActive())
+            m_dockWatch.start();
+    } else {
+        m_dockWatch.stop();
+    }
+}
+
+Qt::Edges CMarrowbyDlg::resizeEdgesAt(const QPoint& pos) const
+{
+    constexpr int grip = 4;
+    Qt::Edges edges;
+    if (pos.x() < grip)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - grip)
+        edges |= Qt::RightEdge;
+    if (pos.y() >= height() - grip)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void CMarrowbyDlg::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton && event->position().y() < 20) {
+        // The panel's system menu.
+        PopupMenu menu(this);
+        menu.addItem(IdAbout, QStringLiteral("&About Marrowby..."));
+        if (menu.exec(event->globalPosition().toPoint()) == IdAbout)
+            showAboutBox();
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    QWindow* w = windowHandle();
+    const Qt::Edges edges = resizeEdgesAt(event->position().toPoint());
+    if (w && edges && w->startSystemResize(edges))
+        return;
+    // The client area acts as a caption.
+    if (w && w->startSystemMove())
+        return;
+    m_manualDrag = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CMarrowbyDlg::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_manualDrag && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    const Qt::Edges edges = resizeEdgesAt(event->position().toPoint());
+    if ((edges & Qt::BottomEdge) && (edges & (Qt::LeftEdge | Qt::RightEdge)))
+        setCursor((edges & Qt::LeftEdge) ? Qt::SizeBDiagCursor : Qt::SizeFDiagCursor);
+    else if (edges & Qt::BottomEdge)
+        setCursor(Qt::SizeVerCursor);
+    else if (edges)
+        setCursor(Qt::SizeHorCursor);
+    else
+        unsetCursor();
+}
+
+void CMarrowbyDlg::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_manualDrag = false;
+    QDialog::mouseReleaseEvent(event);
+}
+
+bool CMarrowbyDlg::ownsWidget(QObject* object) const
+{
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w)
+        if (auto* window = qobject_cast<QWindow*>(object))
+            return window == windowHandle();
+    return w && w->window() == this;
+}
+
+bool CMarrowbyDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type t = event->type();
+    if ((t == QEvent::KeyPress || t == QEvent::KeyRelease || t == QEvent::ShortcutOverride) && ownsWidget(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Enter, Escape and Space never press a button or close the panel.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape || key == Qt::Key_Space)
+            return true;
+        if (key == Qt::Key_F1 && t == QEvent::KeyPress) {
+            HelpViewer::show(HelpContext, this);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

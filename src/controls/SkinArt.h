@@ -1,0 +1,43 @@
+#pragma once
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The drawing of the program's one light-blue skin, in QtGui only: the numbered
+// resources (bitmap buttons, skin pieces, menu images, program icon) and the pictures
+// the asset generator writes into the program directory. Everything is drawn in code,
+// so the pictures are the same wherever they are used.
+namespace SkinArt {
+
+// The picture of a resource number; a null image for numbers the skin does not know.
+QImage resource(int number);
+// Every resource number the skin draws, ascending.
+QList<int> resourceNumbers();
+
+// The colours of the skin.
+namespace Palette {
+inline constexpr unsigned Background = 0xFFCCEBFF; // (204, 235, 255)
+inline constexpr unsigned Deep = 0xFF1D5AA0;       // title bars, frames
+inline constexpr unsigned Mid = 0xFF3A78BC;
+inline constexpr unsigned Light = 0xFF9FCDF3;
+inline constexpr unsigned Pale = 0xFFEAF6FF;
+inline constexpr unsigned Accent = 0xFFF5A623;     // warm highlight (hover glow, star)
+}
+
+// The program icon drawn at size x size pixels (resource 128 is the 32-pixel one).
+QImage programIcon(int size);
+
+// The splash picture (400 x 250) with the program's name.
+QImage splash();
+
+// The 16 x 16 icons of the category pages, "face/<name><number>.bmp": black is
+// transparent. faceNames() lists the names.
+QStringList faceNames();
+QImage faceIcon(const QString& name, int number);
+
+// The frames of the banner movie, a light-blue strip with the program's name.
+QList<QImage> bannerFrames(int width, int height);
+inline constexpr int BannerWidth = 209, BannerHeight = 56, BannerFrameMs = 80;
+
+} // namespace SkinArt

@@ -1,0 +1,10 @@
+#pragma once
+#include "Network.h"
+
+// The connection check: some network interface other than loopback is up and running with
+// an address.
+class LinuxNetwork final : public Network
+{
+public:
+    bool isConnected() const override;
+};

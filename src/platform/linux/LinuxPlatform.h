@@ -1,0 +1,8 @@
+#pragma once
+#include <memory>
+
+#include "Platform.h"
+
+// The platform of a Linux X11 desktop. Make it after the QGuiApplication (the desktop and
+// the screen saver use its X connection) and destroy it before.
+std::unique_ptr<Platform> makeLinuxPlatform();

@@ -1,0 +1,232 @@
+#include "X11Desktop.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdlib>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+namespace {
+
+constexpr quint16 UsedModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
+
+struct KeyRange
+{
+    int firstVk;
+    int lastVk;
+    quint32 firstKeysym;
+};
+
+// Runs of virtual key codes whose keysyms run alongside.
+constexpr KeyRange Ranges[] = {
+    {'A', 'Z', 'a'},         // letters (grabbed by their lower-case keysyms)
+    {'0', '9', '0'},         // digits
+    {0x70, 0x87, 0xffbe},    // F1..F24
+    {0x60, 0x69, 0xffb0},    // numpad 0..9
+    {0x6a, 0x6f, 0xffaa},    // numpad * + separator - . /
+    {0x25, 0x28, 0xff51},    // Left Up Right Down
+    {0x21, 0x22, 0xff55},    // Page Up, Page Down
+};
+
+struct KeyPair
+{
+    int vk;
+    quint32 keysym;
+};
+
+constexpr KeyPair Singles[] = {
+    {0x08, 0xff08}, // Backspace
+    {0x09, 0xff09}, // Tab
+    {0x0d, 0xff0d}, // Enter
+    {0x13, 0xff13}, // Pause
+    {0x1b, 0xff1b}, // Escape
+    {0x20, 0x0020}, // Space
+    {0x23, 0xff57}, // End
+    {0x24, 0xff50}, // Home
+    {0x2c, 0xff61}, // Print Screen
+    {0x2d, 0xff63}, // Insert
+    {0x2e, 0xffff}, // Delete
+    {0x90, 0xff7f}, // Num Lock
+    {0x91, 0xff14}, // Scroll Lock
+    {0xba, 0x003b}, // ;
+    {0xbb, 0x003d}, // =
+    {0xbc, 0x002c}, // ,
+    {0xbd, 0x002d}, // -
+    {0xbe, 0x002e}, // .
+    {0xbf, 0x002f}, // /
+    {0xc0, 0x0060}, // `
+    {0xdb, 0x005b}, // [
+    {0xdc, 0x005c}, // backslash
+    {0xdd, 0x005d}, // ]
+    {0xde, 0x0027}, // '
+};
+
+} // namespace
+
+X11Desktop::X11Desktop(QObject* parent) : Desktop(parent)
+{
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    auto* x11 = app ? app->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    m_connection = x11 ? x11->connection() : nullptr;
+    if (!m_connection)
+        return;
+    const xcb_setup_t* setup = xcb_get_setup(m_connection);
+    xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
+    if (!it.rem) {
+        m_connection = nullptr;
+        return;
+    }
+    m_root = it.data->root;
+    m_symbols = xcb_key_symbols_alloc(m_connection);
+    app->installNativeEventFilter(this);
+}
+
+X11Desktop::~X11Desktop()
+{
+    if (!m_connection)
+        return;
+    if (auto* app = QCoreApplication::instance())
+        app->removeNativeEventFilter(this);
+    for (const Grab& g : std::as_const(m_grabs))
+        ungrab(g);
+    xcb_flush(m_connection);
+    xcb_key_symbols_free(m_symbols);
+}
+
+QRect X11Desktop::screenGeometry() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+QRect X11Desktop::workArea() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QPoint X11Desktop::cursorPos() const
+{
+    return QCursor::pos();
+}
+
+quint32 X11Desktop::keysymForVirtualKey(int vk)
+{
+    for (const KeyRange& r : Ranges)
+        if (vk >= r.firstVk && vk <= r.lastVk)
+            return r.firstKeysym + quint32(vk - r.firstVk);
+    for (const KeyPair& p : Singles)
+        if (p.vk == vk)
+            return p.keysym;
+    return 0;
+}
+
+quint16 X11Desktop::numLockMask() const
+{
+    quint16 mask = 0;
+    xcb_get_modifier_mapping_reply_t* map =
+        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr);
+    if (!map)
+        return XCB_MOD_MASK_2;
+    xcb_keycode_t* numLock = xcb_key_symbols_get_keycode(m_symbols, 0xff7f);
+    const xcb_keycode_t* codes = xcb_get_modifier_mapping_keycodes(map);
+    const int perModifier = map->keycodes_per_modifier;
+    for (int m = 0; m < 8 && numLock; ++m)
+        for (int k = 0; k < perModifier; ++k)
+            for (const xcb_keycode_t* n = numLock; *n != XCB_NO_SYMBOL; ++n)
+                if (codes[m * perModifier + k] == *n)
+                    mask |= quint16(1 << m);
+    std::free(numLock);
+    std::free(map);
+    return mask ? mask : quint16(XCB_MOD_MASK_2);
+}
+
+QList<quint16> X11Desktop::lockVariants() const
+{
+    const quint16 num = numLockMask();
+    return {0, XCB_MOD_MASK_LOCK, num, quint16(num | XCB_MOD_MASK_LOCK)};
+}
+
+bool X11Desktop::registerHotKey(int id, int modifiers, int virtualKey)
+{
+    unregisterHotKey(id);
+    if (!m_connection || virtualKey == 0)
+        return false;
+    const quint32 keysym = keysymForVirtualKey(virtualKey);
+    if (!keysym)
+        return false;
+    Grab grab;
+    grab.modifiers = quint16(((modifiers & Alt) ? XCB_MOD_MASK_1 : 0) | ((modifiers & Control) ? XCB_MOD_MASK_CONTROL : 0)
+                             | ((modifiers & Shift) ? XCB_MOD_MASK_SHIFT : 0) | ((modifiers & Win) ? XCB_MOD_MASK_4 : 0));
+    if (xcb_keycode_t* codes = xcb_key_symbols_get_keycode(m_symbols, keysym)) {
+        for (const xcb_keycode_t* c = codes; *c != XCB_NO_SYMBOL; ++c)
+            if (!grab.keycodes.contains(*c))
+                grab.keycodes.append(*c);
+        std::free(codes);
+    }
+    if (grab.keycodes.isEmpty())
+        return false;
+
+    QList<xcb_void_cookie_t> cookies;
+    for (quint8 code : std::as_const(grab.keycodes))
+        for (quint16 variant : lockVariants())
+            cookies.append(xcb_grab_key_checked(m_connection, 1, m_root, quint16(grab.modifiers | variant), code,
+                                                XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+    bool ok = true;
+    for (const xcb_void_cookie_t& cookie : std::as_const(cookies)) {
+        // BadAccess: another program holds the key; the registration fails quietly.
+        xcb_generic_error_t* error = xcb_request_check(m_connection, cookie);
+        ok = ok && !error;
+        std::free(error);
+    }
+    if (!ok) {
+        ungrab(grab);
+        xcb_flush(m_connection);
+        return false;
+    }
+    m_grabs.insert(id, grab);
+    return true;
+}
+
+void X11Desktop::ungrab(const Grab& grab)
+{
+    for (quint8 code : grab.keycodes)
+        for (quint16 variant : lockVariants())
+            xcb_ungrab_key(m_connection, code, m_root, quint16(grab.modifiers | variant));
+}
+
+void X11Desktop::unregisterHotKey(int id)
+{
+    const auto it = m_grabs.constFind(id);
+    if (it == m_grabs.cend())
+        return;
+    // Another id may grab the same combination: keep the X grab then.
+    const Grab grab = *it;
+    m_grabs.erase(it);
+    for (const Grab& other : std::as_const(m_grabs))
+        if (other.modifiers == grab.modifiers && other.keycodes == grab.keycodes)
+            return;
+    ungrab(grab);
+    xcb_flush(m_connection);
+}
+
+bool X11Desktop::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result)
+{
+    Q_UNUSED(result);
+    if (eventType != "xcb_generic_event_t" || m_grabs.isEmpty())
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
+        return false;
+    const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(event);
+    const quint16 state = press->state & UsedModifiers;
+    for (auto it = m_grabs.cbegin(); it != m_grabs.cend(); ++it)
+        if (it->modifiers == state && it->keycodes.contains(press->detail)) {
+            Q_EMIT hotKeyPressed(it.key());
+            return true;
+        }
+    return false;
+}

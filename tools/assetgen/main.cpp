@@ -1,0 +1,276 @@
+// assetgen: writes the program's pictures and sounds into a program directory.
+//
+//   assetgen <program dir> [--sheet <contact sheet .png>]
+//
+// Every file is drawn or synthesised here (the skin's drawing is shared with the controls
+// library), written, then read back and checked; any failure ends with a non-zero status.
+
+#include "GifWriter.h"
+#include "SkinArt.h"
+#include "WaveWriter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+struct Asset
+{
+    QString path; // relative to the program directory
+    std::function<QByteArray()> bytes;
+    // Checks the file as written; returns an error text or an empty string.
+    std::function<QString(const QString& file)> check;
+};
+
+QByteArray bmp(const QImage& image)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP");
+    return out;
+}
+
+std::function<QString(const QString&)> pictureOfSize(QSize size)
+{
+    return [size](const QString& file) -> QString {
+        const QImage img(file);
+        if (img.isNull())
+            return QStringLiteral("does not load as a picture");
+        if (img.size() != size)
+            return QStringLiteral("is %1 x %2, not %3 x %4")
+                .arg(img.width()).arg(img.height()).arg(size.width()).arg(size.height());
+        return {};
+    };
+}
+
+QString checkWave(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot be read");
+    const QByteArray head = f.read(44);
+    if (head.size() < 44 || !head.startsWith("RIFF") || head.mid(8, 8) != "WAVEfmt ")
+        return QStringLiteral("is not a RIFF wave file");
+    const auto u16 = [&](int at) { return quint8(head[at]) | quint8(head[at + 1]) << 8; };
+    if (u16(20) != 1 || u16(34) != 16)
+        return QStringLiteral("is not 16-bit PCM");
+    return {};
+}
+
+QString checkBanner(const QString& file, const QList<QImage>& frames)
+{
+    QImageReader reader(file, "gif");
+    if (!reader.supportsAnimation() || reader.imageCount() != frames.size())
+        return QStringLiteral("is not an animation of %1 frames").arg(frames.size());
+    // The frames must come back exactly as their palette indices say.
+    const QList<QRgb> palette = GifWriter::choosePalette(frames);
+    for (int i = 0; i < frames.size(); ++i) {
+        const QImage got = reader.read().convertToFormat(QImage::Format_RGB32);
+        if (got.size() != frames[i].size())
+            return QStringLiteral("frame %1 has the wrong size").arg(i);
+        const QByteArray idx = GifWriter::indexPixels(frames[i], palette);
+        for (int y = 0; y < got.height(); ++y)
+            for (int x = 0; x < got.width(); ++x) {
+                const QRgb want = palette[quint8(idx[y * got.width() + x])];
+                if ((got.pixel(x, y) & 0xFFFFFF) != (want & 0xFFFFFF))
+                    return QStringLiteral("frame %1 decodes wrongly at (%2, %3)").arg(i).arg(x).arg(y);
+            }
+    }
+    return {};
+}
+
+QList<Asset> assets()
+{
+    QList<Asset> list;
+    list.append({QStringLiteral("bmp/SplashWindow.bmp"), [] { return bmp(SkinArt::splash()); },
+                 pictureOfSize({400, 250})});
+    list.append({QStringLiteral("Sound/SplashWindow.wav"),
+                 [] {
+                     // C6, E6, G6, C7: a rising major chord.
+                     const int rate = 44100;
+                     return WaveWriter::encode(
+                         WaveWriter::chime({1046.50, 1318.51, 1567.98, 2093.00}, 0.11, 1.3, rate), rate);
+                 },
+                 checkWave});
+    for (const QString& name : SkinArt::faceNames()) {
+        const int count = name == u"player" ? 2 : 1;
+        for (int n = 1; n <= count; ++n)
+            list.append({QStringLiteral("face/%1%2.bmp").arg(name).arg(n),
+                         [name, n] { return bmp(SkinArt::faceIcon(name, n)); }, pictureOfSize({16, 16})});
+    }
+    list.append({QStringLiteral("Introduction"),
+                 [] {
+                     return GifWriter::encode(
+                         SkinArt::bannerFrames(SkinArt::BannerWidth, SkinArt::BannerHeight),
+                         SkinArt::BannerFrameMs);
+                 },
+                 [](const QString& file) {
+                     return checkBanner(file, SkinArt::bannerFrames(SkinArt::BannerWidth,
+                                                                    SkinArt::BannerHeight));
+                 }});
+    return list;
+}
+
+bool writeFile(const QString& file, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    // Leave an unchanged file alone, so that its time stamp says when it really changed.
+    QFile old(file);
+    if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes)
+        return true;
+    old.close();
+    QSaveFile out(file);
+    return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit();
+}
+
+// A contact sheet of everything the skin draws, magnified, for looking at the look.
+QImage contactSheet()
+{
+    const int zoom = 3;
+    QList<QPair<QString, QImage>> tiles;
+    for (int n : SkinArt::resourceNumbers())
+        tiles.append({QString::number(n), SkinArt::resource(n)});
+    for (const QString& name : SkinArt::faceNames())
+        tiles.append({name, SkinArt::faceIcon(name, 1)});
+    tiles.append({QStringLiteral("player2"), SkinArt::faceIcon(QStringLiteral("player"), 2)});
+
+    const int cell = 33 * zoom + 12, perRow = 12;
+    const int rows = int((tiles.size() + perRow - 1) / perRow);
+    const QImage splash = SkinArt::splash();
+    const QList<QImage> banner = SkinArt::bannerFrames(SkinArt::BannerWidth, SkinArt::BannerHeight);
+    const int w = perRow * cell + 20;
+    const int h = rows * (cell + 16) + splash.height() + 3 * (SkinArt::BannerHeight + 6) + 60;
+    QImage sheet(w, h, QImage::Format_RGB32);
+    sheet.fill(QColor(204, 235, 255));
+    QPainter p(&sheet);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(11);
+    p.setFont(f);
+    for (int i = 0; i < tiles.size(); ++i) {
+        const int x = 10 + (i % perRow) * cell, y = 10 + (i / perRow) * (cell + 16);
+        QImage img = tiles[i].second;
+        const int z = img.width() > 40 || img.height() > 40 ? 1 : zoom;
+        const QSize sz = img.size() * z;
+        p.drawImage(QRect(QPoint(x + (cell - 12 - qMin(sz.width(), cell - 12)) / 2, y),
+                          sz.boundedTo(QSize(cell - 12, cell))),
+                    img);
+        p.setPen(Qt::black);
+        p.drawText(QRect(x, y + cell, cell - 12, 14), Qt::AlignCenter,
+                   QStringLiteral("%1 %2x%3").arg(tiles[i].first).arg(img.width()).arg(img.height()));
+    }
+    int y = 10 + rows * (cell + 16) + 10;
+    p.drawImage(10, y, splash);
+    // A mock panel beside the splash, painted from the pieces as the panel does.
+    {
+        const int pw = 210, ph = 250, px = 30 + splash.width();
+        QImage panel(pw, ph, QImage::Format_RGB32);
+        QPainter pp(&panel);
+        auto stretch = [&](int n, QRect r) { pp.drawImage(r, SkinArt::resource(n)); };
+        stretch(247, {0, 0, 8, 20});
+        stretch(248, {8, 0, pw - 16, 20});
+        stretch(249, {pw - 8, 0, 8, 20});
+        stretch(250, {0, 20, pw, 59});
+        stretch(251, {0, 79, 29, ph - 113});
+        stretch(253, {29, 79, pw - 31, ph - 113});
+        stretch(252, {pw - 2, 79, 2, ph - 113});
+        stretch(254, {0, ph - 34, 20, 34});
+        stretch(255, {20, ph - 34, pw - 40, 34});
+        stretch(256, {pw - 20, ph - 34, 20, 34});
+        pp.drawImage(pw - 13, ph - 13, SkinArt::resource(257));
+        pp.drawImage(0, 20, banner.first());
+        QFont tf(QStringLiteral("Verdana"));
+        tf.setPixelSize(13);
+        tf.setBold(true);
+        pp.setFont(tf);
+        pp.setPen(Qt::white);
+        pp.drawText(QRect(10, 5, 150, 15), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Quillora"));
+        pp.drawImage(pw - 54, 0, SkinArt::resource(244));
+        pp.drawImage(pw - 37, 0, SkinArt::resource(241));
+        pp.drawImage(pw - 20, 0, SkinArt::resource(238));
+        const int cats[] = {234, 192, 206, 227, 196, 220, 213};
+        for (int i = 0; i < 7 && 79 + i * 33 + 33 <= ph - 34; ++i)
+            pp.drawImage(0, 79 + i * 33, SkinArt::resource(cats[i]));
+        pp.fillRect(QRect(34, 89, pw - 50, ph - 133), Qt::white);
+        for (int i = 0; i < 4; ++i) {
+            pp.drawImage(40, 95 + i * 18, SkinArt::faceIcon(QStringLiteral("game"), 1));
+            pp.setPen(Qt::black);
+            QFont lf(QStringLiteral("DejaVu Sans"));
+            lf.setPixelSize(11);
+            pp.setFont(lf);
+            const char* names[] = {" Same Game", " Gobang", " Winlinez", " Tetris"};
+            pp.drawText(58, 108 + i * 18, QString::fromLatin1(names[i]));
+        }
+        const int tools[] = {217, 202, 216, 203, 224};
+        for (int i = 0; i < 5; ++i)
+            pp.drawImage(20 + i * 29, ph - 29, SkinArt::resource(tools[i]));
+        pp.end();
+        p.drawImage(px, y, panel);
+    }
+    y += splash.height() + 10;
+    for (int i = 0; i < 3; ++i)
+        p.drawImage(10 + i * (SkinArt::BannerWidth + 10), y, banner[i * banner.size() / 3]);
+    return sheet;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The pictures are drawn offscreen; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        err() << "usage: assetgen <program dir> [--sheet <file.png>]\n";
+        return 2;
+    }
+    const QDir dir(args.at(1));
+    QString sheet;
+    for (int i = 2; i + 1 < args.size(); ++i)
+        if (args.at(i) == u"--sheet")
+            sheet = args.at(i + 1);
+
+    int failures = 0;
+    // Folders the program expects even where nothing is generated yet.
+    for (const char* folder : {"bmp", "Sound", "face", "ico", "help"})
+        dir.mkpath(QString::fromLatin1(folder));
+    for (const Asset& asset : assets()) {
+        const QString file = dir.filePath(asset.path);
+        if (!writeFile(file, asset.bytes())) {
+            err() << "assetgen: cannot write " << file << "\n";
+            ++failures;
+            continue;
+        }
+        if (const QString problem = asset.check(file); !problem.isEmpty()) {
+            err() << "assetgen: " << file << " " << problem << "\n";
+            ++failures;
+        }
+    }
+    for (int n : SkinArt::resourceNumbers())
+        if (SkinArt::resource(n).isNull()) {
+            err() << "assetgen: the skin has no picture for resource " << n << "\n";
+            ++failures;
+        }
+    if (!sheet.isEmpty() && !contactSheet().save(sheet)) {
+        err() << "assetgen: cannot write " << sheet << "\n";
+        ++failures;
+    }
+    err().flush();
+    return failures ? 1 : 0;
+}

@@ -1,0 +1,122 @@
+#include "MailReceiver.h"
+
+#include "MailStamp.h"
+#include "Pop3Client.h"
+#include "TextCodec.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+MailReceiver::MailReceiver(QObject* parent) : QObject(parent)
+{
+}
+
+MailReceiver::~MailReceiver()
+{
+    Abort();
+    wait(-1);
+}
+
+QString MailReceiver::progressLine(int number, int total, int percent)
+{
+    return QStringLiteral("The No.%1/%2 is ").arg(number).arg(total)
+        + (percent < 100 ? QStringLiteral("in receiving ...") : QStringLiteral("completed."));
+}
+
+bool MailReceiver::start(const std::optional<MailAccount>& account, const QString& programDir, const QByteArray& codecName)
+{
+    if (!account) {
+        Q_EMIT message(QStringLiteral("Please select the account."));
+        return true;
+    }
+    if (m_running.exchange(true))
+        return false;
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+    }
+    m_abort = false;
+    QString inbox = programDir;
+    if (!inbox.endsWith(QLatin1Char('/')))
+        inbox += QLatin1Char('/');
+    inbox += account->userName + QStringLiteral("/Inbox/");
+    m_thread = QThread::create([this, a = *account, inbox, codecName] { run(a, inbox, codecName); });
+    connect(m_thread, &QThread::finished, this, [this] { m_running = false; Q_EMIT finished(); });
+    m_thread->start();
+    return true;
+}
+
+void MailReceiver::Abort()
+{
+    m_abort = true;
+    QMutexLocker lock(&m_clientLock);
+    if (m_client)
+        m_client->Abort();
+}
+
+bool MailReceiver::wait(int timeoutMs)
+{
+    if (!m_thread)
+        return true;
+    const bool ended = m_thread->wait(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs));
+    return ended;
+}
+
+void MailReceiver::run(MailAccount account, QString inbox, QByteArray codecName)
+{
+    const LocaleTextCodec codec(codecName);
+    int total = 0;
+    Pop3Client client(codec, [this, &total](int n, int p) { Q_EMIT progress(n, total, p); });
+    {
+        QMutexLocker lock(&m_clientLock);
+        m_client = &client;
+    }
+    auto release = [&] {
+        QMutexLocker lock(&m_clientLock);
+        m_client = nullptr;
+    };
+    if (m_abort.load())
+        client.Abort();
+
+    auto fail = [&](const QString& text) {
+        Q_EMIT message(text);
+        release();
+        client.close();
+    };
+
+    Q_EMIT progressText(QStringLiteral("Start to receiving ..."), 1, false);
+    if (account.pop3Server.isEmpty())
+        return fail(QStringLiteral("The setting of the server's IP address is error."));
+    if (account.pop3Port == 0)
+        return fail(QStringLiteral("The setting of the server's port is error."));
+    if (account.pop3Account.isEmpty())
+        return fail(QStringLiteral("The setting of the username is error."));
+    if (account.password.isEmpty())
+        return fail(QStringLiteral("The setting of the password is error."));
+    if (!client.Connect(account.pop3Server, account.pop3Port))
+        return fail(QStringLiteral("It isn't connected to the server."));
+    if (m_abort.load()) // a cancel that came while connecting
+        client.Abort();
+    if (!client.Login(account.pop3Account, account.password))
+        return fail(QStringLiteral("The setting of the username or the password is error."));
+    int count = 0;
+    qint64 size = 0;
+    if (!client.Stat(count, size))
+        return fail(QStringLiteral("Fail in querying."));
+    if (count == 0) {
+        Q_EMIT progressText(QStringLiteral("There isn't new mail."), 100, true);
+        return fail(QStringLiteral("There isn't new mail."));
+    }
+    total = count;
+    for (int n = 1; n <= count; ++n) {
+        Q_EMIT progressText(QStringLiteral("Receiving %1 ,the total is %2.").arg(n).arg(count), 0, false);
+        const QString file = inbox + MailStamp::uniqueFileName(inbox);
+        if (!client.Retrieve(n, file, account.leaveCopy == 0))
+            Q_EMIT message(QStringLiteral("Fail in No. %1.").arg(n));
+    }
+    client.Quit();
+    release();
+    client.close();
+    Q_EMIT folderChanged();
+    Q_EMIT progressText(QStringLiteral("Succeed to receive!"), 100, true);
+}

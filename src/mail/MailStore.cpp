@@ -1,0 +1,342 @@
+#include "MailStore.h"
+
+#include "DataArchive.h"
+#include "DataFile.h"
+#include "TextCodec.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void serializeIndex(DataArchive& ar, QList<MailRecord>& mail, QList<NonMailRecord>& nonMail)
+{
+    if (ar.isStoring()) {
+        ar.putInt(qint32(mail.size()));
+        for (MailRecord& r : mail)
+            r.serialize(ar);
+        ar.putInt(qint32(nonMail.size()));
+        for (NonMailRecord& r : nonMail)
+            r.serialize(ar);
+        return;
+    }
+    mail.clear();
+    nonMail.clear();
+    const qint32 n = ar.getInt();
+    for (qint32 i = 0; i < n; ++i) {
+        MailRecord r;
+        r.serialize(ar);
+        mail.append(r);
+    }
+    const qint32 m = ar.getInt();
+    for (qint32 i = 0; i < m; ++i) {
+        NonMailRecord r;
+        r.serialize(ar);
+        nonMail.append(r);
+    }
+}
+
+bool endsWithNoCase(const QString& s, QLatin1String tail)
+{
+    return s.endsWith(tail, Qt::CaseInsensitive);
+}
+
+// A file's current length, or -1 when it cannot be opened for reading.
+qint64 readableLength(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return f.size();
+}
+
+// The candidate message files of a folder, in directory order.
+QStringList candidates(const QString& dir, bool skipIndex)
+{
+    QStringList names;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (endsWithNoCase(name, QLatin1String(".bak")))
+            continue;
+        if (skipIndex && name.compare(MailStore::indexFileName(), Qt::CaseInsensitive) == 0)
+            continue;
+        // The index's own temporary sibling while it is being replaced.
+        if (name.startsWith(MailStore::indexFileName() + QLatin1String(".tmp")))
+            continue;
+        names.append(dir + name);
+    }
+    return names;
+}
+
+// The last separator, when it stands at position 5 or later.
+qsizetype splitPoint(const QString& path)
+{
+    qsizetype at = path.lastIndexOf(QLatin1Char('/'));
+    if (at < 5)
+        at = path.lastIndexOf(QLatin1Char('\\'));
+    return at < 5 ? -1 : at;
+}
+
+} // namespace
+
+MailStore::MailStore(QString programDir, const TextCodec& codec)
+    : m_programDir(std::move(programDir)), m_codec(codec), m_parser(m_programDir, codec)
+{
+    if (!m_programDir.endsWith(QLatin1Char('/')))
+        m_programDir += QLatin1Char('/');
+}
+
+void MailStore::LoadAccounts()
+{
+    m_accounts.clear();
+    QList<MailAccount> loaded;
+    const auto status = DataFile::load(
+        m_programDir + accountFileName(),
+        [&](DataArchive& ar) {
+            const qint32 n = ar.getInt();
+            for (qint32 i = 0; i < n; ++i) {
+                MailAccount a;
+                a.serialize(ar);
+                loaded.append(a);
+            }
+        },
+        &m_codec);
+    if (status == DataFile::LoadStatus::Loaded)
+        m_accounts = loaded;
+}
+
+bool MailStore::SaveAccounts()
+{
+    return DataFile::store(
+        m_programDir + accountFileName(),
+        [&](DataArchive& ar) {
+            ar.putInt(qint32(m_accounts.size()));
+            for (MailAccount a : m_accounts)
+                a.serialize(ar);
+        },
+        DataFile::Access::OwnerOnly);
+}
+
+void MailStore::AddAccount(const MailAccount& account)
+{
+    m_accounts.append(account);
+    SaveAccounts();
+}
+
+void MailStore::ReplaceAccount(int index, const MailAccount& account)
+{
+    if (!isAccount(index))
+        return;
+    m_accounts[index] = account;
+    SaveAccounts();
+}
+
+void MailStore::RemoveAccount(int index)
+{
+    if (!isAccount(index))
+        return;
+    m_accounts.removeAt(index);
+    SaveAccounts();
+}
+
+bool MailStore::CreateAccountDirectories(const QString& userName)
+{
+    const QString base = m_programDir + userName;
+    if (::mkdir(QFile::encodeName(base).constData(), 0755) != 0)
+        return false;
+    for (MailFolder f : MailFolders::all())
+        ::mkdir(QFile::encodeName(base + QLatin1Char('/') + MailFolders::name(f)).constData(), 0755);
+    return true;
+}
+
+QString MailStore::portError(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (!ok)
+        return QStringLiteral("Please enter an integer.");
+    if (v < 0 || v > 10000)
+        return QStringLiteral("Please enter an integer between %1 and %2.").arg(0).arg(10000);
+    return {};
+}
+
+QString MailStore::accountNameError(const QString& userName)
+{
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    for (QChar c : userName)
+        if (forbidden.contains(c))
+            return QStringLiteral("MyAccount name is out of \"\\,/,:,*,?,\",<,>,|\".");
+    return {};
+}
+
+QString MailStore::confirmNewAccount(const QString& userName)
+{
+    const QString bad = accountNameError(userName);
+    if (!bad.isEmpty())
+        return bad;
+    // Names that would leave the program directory ("..") are in use too.
+    if (userName == QLatin1String(".") || userName == QLatin1String("..") || !CreateAccountDirectories(userName))
+        return QStringLiteral("The \"") + userName + QStringLiteral("\" is in use.");
+    return {};
+}
+
+QString MailStore::FolderPath(int index, MailFolder folder) const
+{
+    if (!isAccount(index))
+        return {};
+    return m_programDir + m_accounts[index].userName + QLatin1Char('/') + MailFolders::name(folder) + QLatin1Char('/');
+}
+
+QString MailStore::folderDir(int index, const QString& folderName) const
+{
+    QString dir = m_programDir + m_accounts[index].userName + QLatin1Char('/') + folderName;
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QString* message)
+{
+    if (folderName.isEmpty() || !isAccount(index))
+        return {};
+    QMutexLocker lock(&m_listing);
+    const QString dir = folderDir(index, folderName);
+    const QString indexPath = dir + indexFileName();
+    QList<MailRecord> mail;
+    m_nonMail.clear();
+
+    auto parseInto = [&](const QString& path, QList<MailRecord>& into) {
+        const MailParser::Result r = m_parser.Parse(path);
+        if (const auto* rec = std::get_if<MailRecord>(&r))
+            into.append(*rec);
+        else if (const auto* non = std::get_if<NonMailRecord>(&r))
+            m_nonMail.append(*non);
+    };
+
+    if (QFileInfo(indexPath).isFile() && readableLength(indexPath) >= 0) {
+        loadIndex(indexPath, mail, m_nonMail);
+        QList<MailRecord> fresh;
+        for (const QString& path : candidates(dir, true)) {
+            const qint64 length = QFileInfo(path).size();
+            auto same = [&](const QString& p, qint64 size) {
+                return size == length && p.compare(path, Qt::CaseInsensitive) == 0;
+            };
+            const bool known = std::any_of(mail.cbegin(), mail.cend(), [&](const MailRecord& r) { return same(r.path, r.size); })
+                || std::any_of(m_nonMail.cbegin(), m_nonMail.cend(), [&](const NonMailRecord& r) { return same(r.path, r.size); });
+            if (!known)
+                parseInto(path, fresh);
+        }
+        mail.append(fresh);
+        mail.removeIf([](const MailRecord& r) { return readableLength(r.path) != r.size; });
+        m_nonMail.removeIf([](const NonMailRecord& r) { return readableLength(r.path) != r.size; });
+    } else {
+        if (!QFileInfo(dir).isDir() && message)
+            *message = QStringLiteral("The directory \"%1\" is not exist.").arg(dir);
+        for (const QString& path : candidates(dir, false))
+            parseInto(path, mail);
+    }
+    storeIndex(indexPath, mail, m_nonMail);
+    return mail;
+}
+
+bool MailStore::DeleteMessages(const QStringList& paths, QString* message)
+{
+    if (paths.isEmpty()) {
+        if (message)
+            *message = QStringLiteral("Please select thie File to be deleted.");
+        return false;
+    }
+    for (const QString& p : paths) {
+        const qsizetype at = splitPoint(p);
+        if (at < 0) {
+            if (message)
+                *message = QStringLiteral("There is an error.");
+            return false;
+        }
+        const QString dir = p.left(at);
+        const QString namePart = p.mid(at);
+        if (!endsWithNoCase(dir, QLatin1String("Deleted"))) {
+            const qsizetype up = splitPoint(dir);
+            if (up < 0) {
+                if (message)
+                    *message = QStringLiteral("There is an error.");
+                return false;
+            }
+            const QString target = dir.left(up) + QStringLiteral("/Deleted") + namePart;
+            QFile::remove(target);
+            // A message that could not be kept in Deleted is not deleted either.
+            if (!QFile::copy(p, target))
+                continue;
+        }
+        QFile::remove(p);
+    }
+    return true;
+}
+
+bool MailStore::MoveToSent(const QString& draftPath)
+{
+    const qsizetype at = draftPath.lastIndexOf(QLatin1Char('/'));
+    if (at < 0)
+        return false;
+    const QString dir = draftPath.left(at);
+    const QString name = draftPath.mid(at + 1);
+    const qsizetype up = dir.lastIndexOf(QLatin1Char('/'));
+    const QString target = dir.left(up + 1) + QStringLiteral("Sent/") + name;
+    if (QFileInfo::exists(target))
+        return false;
+    return QFile::rename(draftPath, target);
+}
+
+QString MailStore::SizeText(qint64 bytes)
+{
+    if (bytes > 1048575)
+        return QString::asprintf("%0.1fM", double(bytes) / 1048576.0);
+    return QString::asprintf("%0.1fK", double(bytes) / 1024.0);
+}
+
+QByteArray MailStore::encodeIndex(const QList<MailRecord>& mail, const QList<NonMailRecord>& nonMail)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        DataArchive ar(&buffer, DataArchive::Mode::Store);
+        QList<MailRecord> m = mail;
+        QList<NonMailRecord> n = nonMail;
+        serializeIndex(ar, m, n);
+        ar.flush();
+    }
+    return bytes;
+}
+
+bool MailStore::loadIndex(const QString& path, QList<MailRecord>& mail, QList<NonMailRecord>& nonMail)
+{
+    QList<MailRecord> m;
+    QList<NonMailRecord> n;
+    const auto status = DataFile::load(path, [&](DataArchive& ar) { serializeIndex(ar, m, n); });
+    if (status != DataFile::LoadStatus::Loaded)
+        return false;
+    mail = m;
+    nonMail = n;
+    return true;
+}
+
+bool MailStore::storeIndex(const QString& path, const QList<MailRecord>& mail, const QList<NonMailRecord>& nonMail)
+{
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+        return false;
+    return DataFile::store(path, [&](DataArchive& ar) {
+        QList<MailRecord> m = mail;
+        QList<NonMailRecord> n = nonMail;
+        serializeIndex(ar, m, n);
+    });
+}

@@ -1,0 +1,67 @@
+#include "ItemFileChooser.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+std::optional<QString>& nextName()
+{
+    static std::optional<QString> n;
+    return n;
+}
+QString& lastFilterText()
+{
+    static QString f;
+    return f;
+}
+} // namespace
+
+QString ItemFileChooser::qtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString text = parts.at(i);
+        QString patterns = parts.at(i + 1);
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (patterns.split(QLatin1Char(' ')).contains(QStringLiteral("*.*")))
+            patterns = QStringLiteral("*");
+        // Qt reads the patterns from the parentheses of each entry.
+        const qsizetype open = text.indexOf(QLatin1Char('('));
+        if (open >= 0)
+            text = text.left(open);
+        out << text + QLatin1Char('(') + patterns + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+QString ItemFileChooser::openFile(QWidget* parent, const QString& caption, const QString& filter)
+{
+    lastFilterText() = filter;
+    if (nextName()) {
+        const QString name = *nextName();
+        nextName().reset();
+        return name.isEmpty() ? QString() : QFileInfo(name).absoluteFilePath();
+    }
+    const QString chosen = QFileDialog::getOpenFileName(parent, caption, QString(), qtFilter(filter), nullptr,
+        QFileDialog::DontUseNativeDialog);
+    return chosen.isEmpty() ? QString() : QFileInfo(chosen).absoluteFilePath();
+}
+
+void ItemFileChooser::setNextFileName(const QString& path)
+{
+    nextName() = path;
+}
+
+void ItemFileChooser::clearNextFileName()
+{
+    nextName().reset();
+}
+
+QString ItemFileChooser::lastFilter()
+{
+    return lastFilterText();
+}

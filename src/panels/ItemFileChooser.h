@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+// The file choosers of the item dialogs. Filters come in the "Text(*.a)|*.a|...||" form
+// the dialogs name; tests answer the next chooser through setNextFileName().
+class ItemFileChooser
+{
+public:
+    // The chosen file's full path, or empty when the user cancels.
+    static QString openFile(QWidget* parent, const QString& caption, const QString& filter);
+    // Qt's form of a "Text(*.a)|*.a|...||" filter. "*.*" becomes "*", so files without an
+    // extension (most programs here) can be chosen.
+    static QString qtFilter(const QString& filter);
+
+    // Test hook: the next openFile() returns this without showing anything (an empty
+    // string answers "cancelled").
+    static void setNextFileName(const QString& path);
+    static void clearNextFileName();
+    // The filter of the last chooser asked for (also in test mode).
+    static QString lastFilter();
+};

@@ -3,7 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QTimer>
 
 #include <functional>
@@ -66,6 +66,6 @@ inline void setText(QWidget* parent, int id, const QString& text)
 
 inline void click(QWidget* parent, int id)
 {
-    if (auto* b = child<QPushButton>(parent, id))
+    if (auto* b = child<QAbstractButton>(parent, id))
         b->click();
 }

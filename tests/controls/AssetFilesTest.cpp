@@ -1,0 +1,97 @@
+// The pictures and sounds the asset generator put into the program directory.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMovie>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+namespace {
+QString programDir()
+{
+    const QByteArray dir = qgetenv("QUILLORA_BIN_DIR");
+    return dir.isEmpty() ? QString() : QString::fromLocal8Bit(dir);
+}
+
+QString file(const QString& name) { return QDir(programDir()).filePath(name); }
+} // namespace
+
+TEST(AssetFiles, PicturesHaveTheirNamesAndSizes)
+{
+    ASSERT_FALSE(programDir().isEmpty());
+    const struct
+    {
+        const char* name;
+        QSize size;
+    } pictures[] = {
+        {"bmp/SplashWindow.bmp", {400, 250}}, {"face/work1.bmp", {16, 16}},
+        {"face/alarm1.bmp", {16, 16}},        {"face/favorite1.bmp", {16, 16}},
+        {"face/boot1.bmp", {16, 16}},         {"face/player1.bmp", {16, 16}},
+        {"face/player2.bmp", {16, 16}},       {"face/game1.bmp", {16, 16}},
+        {"face/systool1.bmp", {16, 16}},
+    };
+    for (const auto& p : pictures) {
+        const QString name = QString::fromLatin1(p.name);
+        const QImage img(file(name), "BMP");
+        ASSERT_FALSE(img.isNull()) << p.name;
+        EXPECT_EQ(img.size(), p.size) << p.name;
+        if (name.startsWith(u"face/")) {
+            // Black is the list's transparent colour: the corners are clear, the middle drawn.
+            EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0u) << p.name;
+            int drawn = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    drawn += (img.pixel(x, y) & 0xFFFFFF) != 0;
+            EXPECT_GT(drawn, 40) << p.name;
+        }
+    }
+    EXPECT_TRUE(QDir(file(QStringLiteral("ico"))).exists());
+}
+
+TEST(AssetFiles, SplashSoundIsShort16BitPcm)
+{
+    QFile f(file(QStringLiteral("Sound/SplashWindow.wav")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray wav = f.readAll();
+    ASSERT_GE(wav.size(), 44);
+    EXPECT_TRUE(wav.startsWith("RIFF"));
+    EXPECT_EQ(wav.mid(8, 8), QByteArray("WAVEfmt "));
+    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+    EXPECT_EQ(u16(20), 1);  // PCM
+    EXPECT_EQ(u16(34), 16); // bits per sample
+    EXPECT_EQ(u32(4), quint32(wav.size() - 8));
+    EXPECT_EQ(wav.mid(36, 4), QByteArray("data"));
+    const double seconds = double(u32(40)) / u32(28);
+    EXPECT_GT(seconds, 0.5);
+    EXPECT_LT(seconds, 3.0);
+    // Not silence.
+    int loud = 0;
+    for (int at = 44; at + 1 < wav.size(); at += 2)
+        loud += qAbs(qFromLittleEndian<qint16>(wav.constData() + at)) > 3000;
+    EXPECT_GT(loud, 1000);
+}
+
+TEST(AssetFiles, BannerIsAMovieQMoviePlays)
+{
+    QMovie movie(file(QStringLiteral("Introduction")));
+    ASSERT_TRUE(movie.isValid());
+    EXPECT_GT(movie.frameCount(), 1);
+    ASSERT_TRUE(movie.jumpToFrame(0));
+    EXPECT_EQ(movie.currentImage().size(), QSize(209, 56));
+    const QImage first = movie.currentImage();
+    ASSERT_TRUE(movie.jumpToNextFrame());
+    EXPECT_NE(movie.currentImage(), first) << "the banner does not move";
+    // Light blue: the strip's average colour is bluish and light.
+    qint64 r = 0, g = 0, b = 0;
+    for (int y = 0; y < first.height(); ++y)
+        for (int x = 0; x < first.width(); ++x) {
+            const QRgb p = first.pixel(x, y);
+            r += qRed(p);
+            g += qGreen(p);
+            b += qBlue(p);
+        }
+    EXPECT_GT(b, r);
+    EXPECT_GT(b / (first.width() * first.height()), 180);
+}

@@ -1,10 +1,16 @@
 #include "CMarrowbyDlg.h"
 
 #include "BitmapButton.h"
+#include "AlarmPage.h"
 #include "CAboutDlg.h"
+#include "CCalculatorDlg.h"
 #include "CHideTipDlg.h"
+#include "CMetrologyDlg.h"
 #include "CSettingDlg.h"
+#include "FixedPanels.h"
 #include "HelpViewer.h"
+#include "ItemPanel.h"
+#include "MessageBox.h"
 #include "Platform.h"
 #include "PopupMenu.h"
 #include "Skin.h"
@@ -170,7 +176,27 @@ void CMarrowbyDlg::createCategoryPages()
     m_pages->setObjectName(QStringLiteral("CPanelTab"));
     // Category pages, in page order: Work, Alarm, Favorite, SysTool, Boot, Player, Game.
     for (int category = Work; category <= Game; ++category) {
-        auto* page = new QWidget(m_pages);
+        QWidget* page = nullptr;
+        switch (category) {
+        case Work:
+            page = new WorkPanel(m_programDir, m_pages);
+            break;
+        case Alarm:
+            page = new AlarmPage(m_programDir, m_platform, this, m_pages);
+            break;
+        case Favorite:
+            page = new ItemPanel(ItemPanel::Kind::Favorite, m_programDir, m_platform, m_pages);
+            break;
+        case Boot:
+            page = new ItemPanel(ItemPanel::Kind::Boot, m_programDir, m_platform, m_pages);
+            break;
+        case Game:
+            page = new GamePanel(m_programDir, m_pages);
+            break;
+        default:
+            page = new QWidget(m_pages);
+            break;
+        }
         page->setObjectName(QStringLiteral("page%1").arg(category));
         page->setAutoFillBackground(true);
         QPalette pal = page->palette();
@@ -184,6 +210,8 @@ void CMarrowbyDlg::registerToolWindows()
 {
     // Tool windows: each is created the first time its button is used and kept afterwards.
     // m_toolFactories[IdCalculator] = [this] { return new ...(this); };
+    m_toolFactories[IdCalculator] = [this] { return new CCalculatorDlg(this); };
+    m_toolFactories[IdMetrology] = [this] { return new CMetrologyDlg(this); };
 }
 
 QWidget* CMarrowbyDlg::page(int category) const
@@ -355,6 +383,22 @@ bool CMarrowbyDlg::runOnLogon() const
 int CMarrowbyDlg::frameWidth() const
 {
     return (frameGeometry().width() - width()) / 2;
+}
+
+void CMarrowbyDlg::bringPanelForward()
+{
+    if (!isVisible())
+        showPanel();
+    if (!m_settings.alwaysOnTop) {
+        setAlwaysOnTop(true);
+        if (m_settingDlg)
+            m_settingDlg->setValues(m_settings.alpha, m_runOnLogon, frameWidth() <= 2, m_settings.noHideTip, m_settings.alwaysOnTop);
+    }
+}
+
+void CMarrowbyDlg::showAlarmMessage(const QString& info)
+{
+    MessageBox::info(this, info);
 }
 
 void CMarrowbyDlg::showPanel()

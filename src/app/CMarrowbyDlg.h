@@ -1,6 +1,7 @@
 #pragma once
 #include "Docking.h"
 #include "PanelSettings.h"
+#include "PopUpHost.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -21,7 +22,7 @@ struct Platform;
 // The main panel: a narrow floating window with the seven category buttons and their
 // pages, the tool buttons, the tray icon, transparency, always-on-top, log-on start, the
 // show/hide hot key and docking at the top edge of the screen. It owns every tool window.
-class CMarrowbyDlg : public QDialog
+class CMarrowbyDlg : public QDialog, public PopUpHost
 {
     Q_OBJECT
 public:
@@ -54,6 +55,9 @@ public:
     QWidget* page(int category) const;
 
     void showPanel();
+    // What an alarm's PopUp asks of the panel.
+    void bringPanelForward() override;
+    void showAlarmMessage(const QString& info) override;
     void toggleShown();
     // The Minimize button: the tip (unless switched off), then hide.
     void minimizeToTray();

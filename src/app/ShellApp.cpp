@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
 #include <ctime>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -64,24 +65,45 @@ int ShellApp::run()
 
     m_platform.sound->playWave(m_programDir + QStringLiteral("Sound/SplashWindow.wav"));
     showSplash();
+    m_splashClosed.start();
 
-    int code = 0;
     {
         CMarrowbyDlg panel(m_programDir, m_platform);
         connect(&instance, &SingleInstance::showRequested, &panel, &CMarrowbyDlg::showPanel);
         installSignalHandlers(&panel);
-        QElapsedTimer shown;
-        shown.start();
-        panel.showPanel();
         if (qEnvironmentVariableIsSet("QUILLORA_REPORT_STARTUP"))
-            QTimer::singleShot(0, &panel, [&shown] {
-                fprintf(stderr, "quillora: panel shown %lld ms after the splash\n", static_cast<long long>(shown.elapsed()));
-            });
-        code = panel.exec() == QDialog::Accepted ? 0 : 0;
+            reportFirstPaint(&panel);
+        // The panel hides and shows itself all the time, so the program's loop is the
+        // application's: it ends when the panel is closed for good.
+        connect(&panel, &QDialog::finished, app, &QCoreApplication::quit);
+        panel.showPanel();
+        QApplication::exec();
     }
 
     reportCompanion(CompanionControl::call(m_programDir, "DllUnregisterServer"));
-    return code;
+    return 0;
+}
+
+// For the start-up benchmark: how long after the splash closed the panel was first painted.
+void ShellApp::reportFirstPaint(QWidget* panel)
+{
+    class FirstPaint : public QObject
+    {
+    public:
+        FirstPaint(const QElapsedTimer& since, QObject* parent) : QObject(parent), m_since(since) { }
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint) {
+                std::fprintf(stderr, "quillora: panel painted %.1f ms after the splash closed\n", m_since.nsecsElapsed() / 1e6);
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        const QElapsedTimer& m_since;
+    };
+    panel->installEventFilter(new FirstPaint(m_splashClosed, panel));
 }
 
 void ShellApp::showSplash()

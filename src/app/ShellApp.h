@@ -1,9 +1,11 @@
 #pragma once
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
 struct Platform;
 class CMarrowbyDlg;
+class QWidget;
 
 // The application object: one instance per user, the companion control, the splash,
 // and the main panel run modally until the program ends.
@@ -25,7 +27,9 @@ public:
 private:
     void showSplash();
     void installSignalHandlers(CMarrowbyDlg* panel);
+    void reportFirstPaint(QWidget* panel);
 
     Platform& m_platform;
     QString m_programDir;
+    QElapsedTimer m_splashClosed;
 };

@@ -15,7 +15,10 @@ QString SingleInstance::socketPath()
     QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (dir.isEmpty() || !QDir(dir).exists())
         dir = QDir::tempPath();
-    return dir + QStringLiteral("/quillora-") + QString::number(::getuid()) + QStringLiteral(".sock");
+    // One instance per user and display.
+    QString display = qEnvironmentVariable("DISPLAY");
+    display.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return dir + QStringLiteral("/quillora-") + QString::number(::getuid()) + QLatin1Char('-') + display + QStringLiteral(".sock");
 }
 
 bool SingleInstance::notifyRunningInstance()

@@ -4,7 +4,7 @@
 
 class QLocalServer;
 
-// One running Quillora per user. The first instance listens on a private local socket
+// One running Quillora per user and display. The first instance listens on a private local socket
 // (in the runtime directory, with the uid in its name); a second start connects, asks the
 // first to come to the front, and ends.
 class SingleInstance : public QObject

@@ -230,3 +230,53 @@ bool X11Desktop::nativeEventFilter(const QByteArray& eventType, void* message, q
         }
     return false;
 }
+
+quint32 X11Desktop::atom(const QByteArray& name) const
+{
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        m_connection, xcb_intern_atom(m_connection, 0, quint16(name.size()), name.constData()), nullptr);
+    const quint32 a = reply ? reply->atom : 0;
+    free(reply);
+    return a;
+}
+
+void X11Desktop::markToolWindow(quintptr windowId, const QByteArray& property, int value)
+{
+    if (!m_connection || !windowId)
+        return;
+    const xcb_window_t window = xcb_window_t(windowId);
+    const quint32 v = quint32(value);
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, atom(property), XCB_ATOM_CARDINAL, 32, 1, &v);
+
+    const xcb_atom_t state = atom(QByteArrayLiteral("_NET_WM_STATE"));
+    const xcb_atom_t skip[2] = {atom(QByteArrayLiteral("_NET_WM_STATE_SKIP_TASKBAR")), atom(QByteArrayLiteral("_NET_WM_STATE_SKIP_PAGER"))};
+    // A window not yet mapped carries the state in its property (the toolkit merges its own
+    // states into it when it maps the window); a mapped one asks the window manager.
+    QList<xcb_atom_t> atoms;
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            m_connection, xcb_get_property(m_connection, 0, window, state, XCB_ATOM_ATOM, 0, 1024), nullptr)) {
+        if (reply->format == 32 && reply->type == XCB_ATOM_ATOM) {
+            const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+            for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i)
+                atoms.append(data[i]);
+        }
+        free(reply);
+    }
+    for (xcb_atom_t a : skip)
+        if (!atoms.contains(a))
+            atoms.append(a);
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, window, state, XCB_ATOM_ATOM, 32, quint32(atoms.size()), atoms.constData());
+
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = state;
+    event.data.data32[0] = 1; // add
+    event.data.data32[1] = skip[0];
+    event.data.data32[2] = skip[1];
+    event.data.data32[3] = 1; // from a normal application
+    xcb_send_event(m_connection, 0, m_root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(m_connection);
+}

@@ -29,6 +29,7 @@ public:
     // program holds (BadAccess), or without an X display.
     bool registerHotKey(int id, int modifiers, int virtualKey) override;
     void unregisterHotKey(int id) override;
+    void markToolWindow(quintptr windowId, const QByteArray& property, int value) override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
@@ -44,6 +45,7 @@ private:
     void ungrab(const Grab& grab);
     QList<quint16> lockVariants() const;
     quint16 numLockMask() const;
+    quint32 atom(const QByteArray& name) const;
 
     xcb_connection_t* m_connection = nullptr;
     quint32 m_root = 0;

@@ -1,0 +1,151 @@
+// The real program on a private X desktop (Xvfb, openbox, trayer): placement, the hot key,
+// docking, the tray icon, the single instance and a clean end on SIGTERM.
+#include "ChildProcess.h"
+#include "TempDir.h"
+#include "TestWait.h"
+#include "XDisplayFixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRect>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Copies the built program directory, so the test's data files stay in a folder of its own.
+bool copyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + QDir(from).relativeFilePath(src);
+        QDir().mkpath(QFileInfo(dst).absolutePath());
+        if (!QFile::copy(src, dst))
+            return false;
+        QFile::setPermissions(dst, QFileInfo(src).permissions());
+    }
+    return true;
+}
+
+// The visible windows whose title matches (xdotool matches without regard to case).
+QStringList visibleWindows(const QString& name)
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
+    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+}
+
+QString visibleWindow(const QString& name)
+{
+    return visibleWindows(name).value(0);
+}
+
+QRect windowGeometry(const QString& id)
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    QRect g;
+    for (const QByteArray& line : r.out.split('\n')) {
+        const QList<QByteArray> kv = line.split('=');
+        if (kv.size() != 2)
+            continue;
+        const int v = kv[1].toInt();
+        if (kv[0] == "X") g.moveLeft(v);
+        if (kv[0] == "Y") g.moveTop(v);
+        if (kv[0] == "WIDTH") g.setWidth(v);
+        if (kv[0] == "HEIGHT") g.setHeight(v);
+    }
+    return g;
+}
+
+void xdotool(const QStringList& args)
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), args);
+    ASSERT_TRUE(r.ok()) << args.join(QLatin1Char(' ')).toStdString() << r.err.constData();
+}
+
+class PanelDesktop : public ::testing::Test
+{
+protected:
+    TempDir programDir;
+    ChildProcess first;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(copyTree(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
+        // Control + Alt + K shows and hides the panel.
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QDir().mkpath(config);
+        QFile ini(config + QStringLiteral("/quillora.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[HotKey]\nsk=6\nvk=75\n");
+    }
+
+    QString start(ChildProcess& process)
+    {
+        EXPECT_TRUE(process.start(programDir.file(QStringLiteral("quillora")), {}, {},
+                                  programDir.file(QStringLiteral("out.log")), programDir.file(QStringLiteral("err.log"))));
+        QString id;
+        waitUntil([&] { return !(id = visibleWindow(QStringLiteral("^Quillora$"))).isEmpty(); }, 20000);
+        return id;
+    }
+};
+
+} // namespace
+
+TEST_F(PanelDesktop, RunsAsAPanelAtTheTopRight)
+{
+    const QString panel = start(first);
+    ASSERT_FALSE(panel.isEmpty()) << programDir.read(QStringLiteral("err.log")).constData();
+    EXPECT_TRUE(waitUntil([&] { return windowGeometry(panel) == QRect(804, 10, 210, 440); }, 5000)) << windowGeometry(panel).x();
+
+    // The window property a second start looks for, and no task-bar button.
+    const ToolResult props = runTool(QStringLiteral("xprop"), {QStringLiteral("-id"), panel});
+    EXPECT_TRUE(props.out.contains("Quillora(CARDINAL) = 1")) << props.out.constData();
+    EXPECT_TRUE(props.out.contains("_NET_WM_STATE_SKIP_TASKBAR")) << props.out.constData();
+    EXPECT_TRUE(props.out.contains("_NET_WM_STATE_ABOVE"));
+
+    // The tray icon is embedded in the tray host.
+    const ToolResult tree = runTool(QStringLiteral("xwininfo"), {QStringLiteral("-root"), QStringLiteral("-tree")});
+    const QRegularExpression trayLine(QStringLiteral("\"panel\" \\(\"trayer\".*\\n(\\s+\\d+ child.*\\n)?.*quillora"));
+    EXPECT_TRUE(trayLine.match(QString::fromLatin1(tree.out)).hasMatch() || tree.out.contains("Quillora")) << tree.out.constData();
+
+    // The hot key hides and shows it.
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")});
+    EXPECT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("^Quillora$")).isEmpty(); }, 5000));
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")});
+    EXPECT_TRUE(waitUntil([&] { return !visibleWindow(QStringLiteral("^Quillora$")).isEmpty(); }, 5000));
+
+    // Pushed to the top with the pointer away, it collapses to a strip; the pointer on the
+    // strip brings it back.
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("100"), QStringLiteral("600")});
+    xdotool({QStringLiteral("windowmove"), panel, QStringLiteral("700"), QStringLiteral("1")});
+    EXPECT_TRUE(waitUntil([&] { return windowGeometry(panel).height() == 3; }, 5000)) << windowGeometry(panel).height();
+    EXPECT_EQ(windowGeometry(panel).top(), 0);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("750"), QStringLiteral("1")});
+    EXPECT_TRUE(waitUntil([&] { return windowGeometry(panel).height() == 440; }, 5000)) << windowGeometry(panel).height();
+
+    // A second start raises the first, says so and ends.
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")}); // hide the first
+    ASSERT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("^Quillora$")).isEmpty(); }, 5000));
+    ChildProcess second;
+    ASSERT_TRUE(second.start(programDir.file(QStringLiteral("quillora")), {}));
+    QString box;
+    // Two windows are shown then: the first panel, come back, and the message box.
+    ASSERT_TRUE(waitUntil([&] { return visibleWindows(QStringLiteral("^quillora$")).size() == 2; }, 10000));
+    for (const QString& id : visibleWindows(QStringLiteral("^quillora$")))
+        if (id != panel)
+            box = id;
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_TRUE(waitUntil([&] { return !second.isRunning(); }, 10000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(first.isRunning());
+
+    // SIGTERM ends it like "Exit": the settings are saved.
+    first.stop(10000, 15);
+    EXPECT_EQ(first.exitCode(), 0);
+    const QByteArray saved = programDir.read(QStringLiteral("Transparence"));
+    EXPECT_EQ(saved.size(), 19);
+}

@@ -494,7 +494,7 @@ QImage drawButton(const ButtonDef& def, State state)
             p.drawRoundedRect(face, 2.5, 2.5);
         }
         p.save();
-        const qreal scale = 13.0 / 20.0;
+        const qreal scale = 15.0 / 20.0;
         p.translate((size.width() - 20 * scale) / 2 + (state == State::Pressed ? 0.7 : 0),
                     (size.height() - 20 * scale) / 2 + (state == State::Pressed ? 0.7 : 0));
         p.scale(scale, scale);
@@ -982,60 +982,69 @@ QImage splash()
 
 QList<QImage> bannerFrames(int width, int height)
 {
-    const int count = 30;
+    // Three taglines take turns under the name, fading in and out; a shine passes over
+    // the name once per tagline, the waves drift and the sparkles twinkle, all in one loop.
+    const QString taglines[] = {QStringLiteral("your desktop assistant"),
+                                QStringLiteral("alarms \u00b7 mail \u00b7 games"),
+                                QStringLiteral("calculator \u00b7 calendar \u00b7 tools")};
+    const int perLine = 32, count = perLine * 3, fade = 6;
     QList<QImage> frames;
-    QFont nameFont = font(height * 0.42, true);
+    const QFont nameFont = font(height * 0.40, true);
+    const QFont tagFont = font(10, false);
+    const QImage mark = drawProgramIcon(36);
     for (int f = 0; f < count; ++f) {
-        const qreal phase = qreal(f) / count;
+        const qreal loop = qreal(f) / count;              // 0..1 over the whole movie
+        const qreal beat = qreal(f % perLine) / perLine;  // 0..1 over one tagline
         QImage img(width, height, QImage::Format_RGB32);
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
         p.fillRect(img.rect(), vertical(0, height, QColor(240, 249, 255), QColor(188, 224, 252)));
-        // Gentle waves drifting to the left.
+        // Gentle waves drifting in opposite directions.
         for (int wave = 0; wave < 2; ++wave) {
             QPainterPath path;
-            const qreal base = height * (wave ? 0.78 : 0.68);
-            const qreal amp = wave ? 3.0 : 4.0;
+            const qreal base = height * (wave ? 0.84 : 0.76);
+            const qreal amp = wave ? 2.5 : 3.5;
             path.moveTo(0, height);
             for (int x = 0; x <= width; x += 3) {
-                const qreal a = 2 * M_PI * (x / qreal(width) * (wave ? 2 : 1.5) + phase * (wave ? -1 : 1));
+                const qreal a = 2 * M_PI * (x / qreal(width) * (wave ? 2 : 1.5) + loop * (wave ? -2 : 3));
                 path.lineTo(x, base + amp * qSin(a));
             }
             path.lineTo(width, height);
             path.closeSubpath();
             p.setPen(Qt::NoPen);
-            p.setBrush(wave ? QColor(58, 120, 188, 70) : QColor(255, 255, 255, 110));
+            p.setBrush(wave ? QColor(58, 120, 188, 60) : QColor(255, 255, 255, 120));
             p.drawPath(path);
         }
-        // Quill mark.
-        p.save();
-        p.translate(8, (height - 36) / 2.0);
-        QImage mark = drawProgramIcon(36);
-        p.drawImage(QPointF(0, 0), mark);
-        p.restore();
-        // The name, with a shine passing over it.
+        p.drawImage(QPointF(8, (height - 36) / 2.0), mark);
+        // The name, with the shine.
         QPainterPath text;
-        const QFontMetricsF fm(nameFont);
-        const qreal tx = 52;
-        const qreal ty = (height + fm.capHeight()) / 2.0 - 2;
-        text.addText(QPointF(tx, ty), nameFont, QStringLiteral("Quillora"));
+        text.addText(QPointF(52, height * 0.52), nameFont, QStringLiteral("Quillora"));
         const QRectF tb = text.boundingRect();
-        QLinearGradient shine(tb.left() - 40 + phase * (tb.width() + 80), 0,
-                              tb.left() + phase * (tb.width() + 80), 0);
+        const qreal sweep = tb.left() - 40 + beat * (tb.width() + 120);
+        QLinearGradient shine(sweep, 0, sweep + 40, 0);
         shine.setColorAt(0, QColor(29, 90, 160));
-        shine.setColorAt(0.5, QColor(130, 200, 255));
+        shine.setColorAt(0.5, QColor(140, 205, 255));
         shine.setColorAt(1, QColor(29, 90, 160));
-        shine.setSpread(QGradient::PadSpread);
         p.setPen(QPen(QColor(255, 255, 255), 1.2));
         p.setBrush(shine);
         p.drawPath(text);
+        // The tagline of this turn.
+        const int step = f % perLine;
+        const qreal alpha = qMin(1.0, qMin(step + 1, perLine - step) / qreal(fade));
+        p.setFont(tagFont);
+        p.setPen(QColor(29, 90, 160, int(255 * alpha)));
+        p.drawText(QRectF(53, height * 0.56, width - 58, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                   taglines[f / perLine]);
         // Twinkling sparkles.
-        const QPointF stars[] = {{width - 22.0, 12.0}, {width - 40.0, 36.0}, {tb.right() + 8, 14.0}};
+        const QPointF stars[] = {{width - 18.0, 11.0}, {width - 34.0, 24.0}, {tb.right() + 9, 12.0}};
         for (int s = 0; s < 3; ++s) {
-            const qreal k = 0.5 + 0.5 * qSin(2 * M_PI * (phase * 2 + s / 3.0));
-            p.setBrush(QColor(255, 255, 255, int(80 + 175 * k)));
+            const qreal k = 0.5 + 0.5 * qSin(2 * M_PI * (loop * 6 + s / 3.0));
             p.setPen(Qt::NoPen);
-            p.drawPath(starPath(stars[s], 2.5 + 2.5 * k, 0.9));
+            p.setBrush(QColor(245, 166, 35, int(60 + 160 * k)));
+            p.drawPath(starPath(stars[s], 2.5 + 3.0 * k, 1.0));
+            p.setBrush(QColor(255, 255, 255, int(120 + 135 * k)));
+            p.drawEllipse(stars[s], 0.6 + 0.6 * k, 0.6 + 0.6 * k);
         }
         p.setPen(QColor(58, 120, 188));
         p.drawLine(0, height - 1, width, height - 1);

@@ -2,7 +2,7 @@
 
 #include "Skin.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -88,6 +88,16 @@ void HelpViewer::show(int context, QWidget* parent)
                              .arg(file.toHtmlEscaped()));
     }
     QWidget* w = state().window;
+    // A modal dialog blocks every window that is not its own: while one runs, the viewer
+    // becomes a window of that dialog so that it can be read and scrolled.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == w)
+        modal = nullptr;
+    if (w->parentWidget() != modal) {
+        const QPoint at = w->pos();
+        w->setParent(modal, Qt::Window);
+        w->move(at);
+    }
     if (parent && !w->isVisible()) {
         const QRect area = parent->window()->frameGeometry();
         w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));

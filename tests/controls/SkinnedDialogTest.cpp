@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -130,6 +132,32 @@ TEST(HelpViewer, OpensThePageOfTheContextInOneWindow)
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("4242.html")));
 
     window->close();
+    HelpViewer::setHelpDir({});
+}
+
+TEST(HelpViewer, StaysUsableWhileAModalDialogRuns)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("1004.html"), "<html><body><p>Alarm dialog</p></body></html>");
+    HelpViewer::setTestMode(false);
+    HelpViewer::setHelpDir(dir.path());
+    SkinnedDialog dialog(QStringLiteral("Alarm"), 1004);
+    bool helpShown = false, notBlocked = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QWidget* viewer = HelpViewer::window();
+        helpShown = viewer && viewer->isVisible();
+        // A window is spared by a modal dialog only when the dialog is among its parents.
+        QWindow* handle = viewer ? viewer->windowHandle() : nullptr;
+        for (QWindow* up = handle; up; up = up->transientParent() ? up->transientParent() : up->parent())
+            notBlocked = notBlocked || up == dialog.windowHandle();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_TRUE(helpShown);
+    EXPECT_TRUE(notBlocked);
+    if (HelpViewer::window())
+        HelpViewer::window()->close();
     HelpViewer::setHelpDir({});
 }
 

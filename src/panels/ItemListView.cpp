@@ -27,8 +27,8 @@ ItemListView::ItemListView(const QString& iconFile, const QString& prompt, Look 
         pal.setColor(QPalette::Base, Qt::white);
         pal.setColor(QPalette::Text, Qt::black);
         setPalette(pal);
+        // Flat: no sunken frame around the list.
         setFrameShape(QFrame::NoFrame);
-        setStyleSheet(QStringLiteral("QScrollBar { background: white; border: none; }"));
     }
 }
 
@@ -50,10 +50,12 @@ void ItemListView::setNames(const QStringList& names)
     if (m_placeholder) {
         addItem(QString());
         addItem(new QListWidgetItem(m_icon, m_prompt));
-        return;
+    } else {
+        for (const QString& name : names)
+            addItem(new QListWidgetItem(m_icon, QLatin1Char(' ') + name));
     }
-    for (const QString& name : names)
-        addItem(new QListWidgetItem(m_icon, QLatin1Char(' ') + name));
+    // No row is current until the user picks one (no focus frame on the first row).
+    setCurrentRow(-1, QItemSelectionModel::NoUpdate);
 }
 
 void ItemListView::setFixedRows(const QStringList& texts)

@@ -154,7 +154,7 @@ SmtpServer::~SmtpServer()
 bool SmtpServer::start()
 {
     m_port = freeLoopbackPort();
-    const QString script = QString::fromLocal8Bit(qgetenv("QUILLORA_SOURCE_DIR")) + QStringLiteral("/tests/mail/support/smtp_server.py");
+    const QString script = QStringLiteral(QUILLORA_SMTP_SERVER_SCRIPT);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(QStringLiteral("/usr/bin/python3"), {script, QString::number(m_port), outDir()});
     if (!m_process.waitForStarted(5000))

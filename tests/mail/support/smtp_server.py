@@ -4,14 +4,18 @@
 # stock servers, no size limit. Each message goes to OUTDIR/NNNN.eml (the data as the
 # client wrote it, dots unstuffed, no terminator) with NNNN.json beside it. Prints READY.
 import json
+import logging
 import os
 import signal
 import sys
 import threading
+import warnings
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import AuthResult, LoginPassword
 
+warnings.filterwarnings("ignore")  # AUTH without TLS is the point here
+logging.disable(logging.WARNING)
 port, out = int(sys.argv[1]), sys.argv[2]
 os.makedirs(out, exist_ok=True)
 

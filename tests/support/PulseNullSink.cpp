@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 
@@ -94,15 +95,9 @@ bool PulseNullSink::startRecording()
                           {QStringLiteral("PULSE_SERVER=") + m_server}, out,
                           m_dir->filePath(QStringLiteral("parec.log"))))
         return false;
-    // The recorder is ready once the server lists its stream.
-    return waitUntil(
-        [&] {
-            return !m_recorder.isRunning()
-                || !pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")})
-                        .trimmed()
-                        .isEmpty();
-        },
-        5000)
+    // The recorder is ready once silence from the monitor reaches the file.
+    const QString file = out;
+    return waitUntil([&] { return !m_recorder.isRunning() || QFileInfo(file).size() >= SampleRate * 2 / 20; }, 5000)
         && m_recorder.isRunning();
 }
 

@@ -15,6 +15,9 @@
 
 namespace {
 
+constexpr int LeadMs = 40;
+constexpr int TailMs = 500;
+
 bool hasOutputDevice()
 {
     return !QMediaDevices::defaultAudioOutput().isNull();
@@ -82,7 +85,11 @@ void QtSound::playPcm(const QByteArray& pcm)
         return;
     auto* sink = new QAudioSink(device, format, this);
     auto* buffer = new QBuffer(sink);
-    buffer->setData(pcm);
+    // The sink turns idle when its last bytes are handed to the server, not when they have
+    // been heard, and stopping it then drops what the server still holds: a tail of silence
+    // keeps the stop clear of the sound.
+    // Likewise the server may drop the first milliseconds of a new stream: a short lead-in.
+    buffer->setData(QByteArray(SampleRate * 2 * LeadMs / 1000, 0) + pcm + QByteArray(SampleRate * 2 * TailMs / 1000, 0));
     buffer->open(QIODevice::ReadOnly);
     // The sink reports Idle when the buffer has been played out (or it stops on an error):
     // then both go.
@@ -93,6 +100,8 @@ void QtSound::playPcm(const QByteArray& pcm)
             sink->deleteLater();
         }
     });
+    // A generous device buffer: a busy machine must not open gaps in the tones.
+    sink->setBufferSize(SampleRate * 2 * 250 / 1000);
     sink->start(buffer);
     if (sink->error() != QAudio::NoError) {
         sink->disconnect();

@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include <gtest/gtest.h>
+#include <xcb/screensaver.h>
 #include <xcb/xcb.h>
 
 #include "ChildProcess.h"
+#include "DbusSessionServices.h"
 #include "DesktopLauncher.h"
 #include "TempDir.h"
 #include "TestWait.h"
@@ -129,6 +131,31 @@ TEST(X11Desktop, VirtualKeysMapToKeysyms)
     };
     for (const auto& c : cases)
         EXPECT_EQ(X11Desktop::keysymForVirtualKey(c.vk), c.keysym) << std::hex << c.vk;
+}
+
+// The X server's own screen saver state.
+int screenSaverState()
+{
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    int state = -1;
+    if (!xcb_connection_has_error(c)) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+        if (auto* r = xcb_screensaver_query_info_reply(c, xcb_screensaver_query_info(c, root), nullptr)) {
+            state = r->state;
+            free(r);
+        }
+    }
+    xcb_disconnect(c);
+    return state;
+}
+
+TEST(DbusSessionServices, ScreenSaverStartsOnTheDisplay)
+{
+    ASSERT_EQ(screenSaverState(), XCB_SCREENSAVER_STATE_OFF);
+    EXPECT_TRUE(DbusSessionServices().startScreenSaver());
+    EXPECT_TRUE(waitUntil([] { return screenSaverState() == XCB_SCREENSAVER_STATE_ON; }, 5000));
+    ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QStringLiteral("10"), QStringLiteral("10")}));
+    EXPECT_TRUE(waitUntil([] { return screenSaverState() == XCB_SCREENSAVER_STATE_OFF; }, 5000));
 }
 
 TEST(DesktopLauncher, StartsAProgramAndFailsCleanlyForAMissingTarget)

@@ -50,39 +50,97 @@ int distance(QRgb a, QRgb b)
 
 QList<QRgb> GifWriter::choosePalette(const QList<QImage>& frames)
 {
-    // Popularity over 5-bit-per-channel boxes; each chosen box is represented by the mean
-    // of the colours that fell into it.
-    struct Box { qint64 r = 0, g = 0, b = 0, n = 0; };
-    std::vector<Box> boxes(32 * 32 * 32);
+    // Frames with at most 256 distinct colours keep them exactly.
+    QHash<QRgb, qint64> exact;
+    bool few = true;
+    // Otherwise median cut: colours are counted in 5-bit-per-channel cells, the set of cells
+    // is split at the weighted median of its widest channel until there are 256 groups,
+    // and each group is represented by the mean of its colours.
+    struct Cell { qint64 r = 0, g = 0, b = 0, n = 0; };
+    std::vector<Cell> cells(32 * 32 * 32);
     for (const QImage& f : frames) {
         const QImage img = f.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < img.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
             for (int x = 0; x < img.width(); ++x) {
-                const QRgb p = line[x];
-                Box& b = boxes[size_t((qRed(p) >> 3) << 10 | (qGreen(p) >> 3) << 5 | (qBlue(p) >> 3))];
-                b.r += qRed(p);
-                b.g += qGreen(p);
-                b.b += qBlue(p);
-                ++b.n;
+                const QRgb p = line[x] | 0xFF000000u;
+                if (few) {
+                    ++exact[p];
+                    few = exact.size() <= 256;
+                }
+                Cell& cell = cells[size_t((qRed(p) >> 3) << 10 | (qGreen(p) >> 3) << 5 | (qBlue(p) >> 3))];
+                cell.r += qRed(p);
+                cell.g += qGreen(p);
+                cell.b += qBlue(p);
+                ++cell.n;
             }
         }
     }
-    std::vector<int> order;
-    for (int i = 0; i < int(boxes.size()); ++i)
-        if (boxes[size_t(i)].n)
-            order.push_back(i);
-    std::sort(order.begin(), order.end(),
-              [&](int a, int b) { return boxes[size_t(a)].n > boxes[size_t(b)].n; });
-    QList<QRgb> palette;
-    for (int i : order) {
-        if (palette.size() == 256)
-            break;
-        const Box& b = boxes[size_t(i)];
-        palette.append(qRgb(int(b.r / b.n), int(b.g / b.n), int(b.b / b.n)));
+    if (few) {
+        QList<QRgb> palette = exact.keys();
+        std::sort(palette.begin(), palette.end());
+        if (palette.isEmpty())
+            palette.append(qRgb(0, 0, 0));
+        return palette;
     }
-    if (palette.isEmpty())
-        palette.append(qRgb(0, 0, 0));
+
+    auto channel = [](int index, int ch) { return (index >> (10 - 5 * ch)) & 31; };
+    std::vector<std::vector<int>> groups(1);
+    for (int i = 0; i < int(cells.size()); ++i)
+        if (cells[size_t(i)].n)
+            groups[0].push_back(i);
+    while (groups.size() < 256) {
+        // The group with the widest spread in any channel (ties: the most pixels) is split.
+        int best = -1, bestChannel = 0, bestSpread = 0;
+        for (int g = 0; g < int(groups.size()); ++g) {
+            if (groups[size_t(g)].size() < 2)
+                continue;
+            for (int ch = 0; ch < 3; ++ch) {
+                int lo = 31, hi = 0;
+                for (int i : groups[size_t(g)]) {
+                    lo = qMin(lo, channel(i, ch));
+                    hi = qMax(hi, channel(i, ch));
+                }
+                if (hi - lo > bestSpread) {
+                    bestSpread = hi - lo;
+                    best = g;
+                    bestChannel = ch;
+                }
+            }
+        }
+        if (best < 0)
+            break;
+        std::vector<int>& group = groups[size_t(best)];
+        std::sort(group.begin(), group.end(),
+                  [&](int a, int b) { return channel(a, bestChannel) < channel(b, bestChannel); });
+        qint64 total = 0;
+        for (int i : group)
+            total += cells[size_t(i)].n;
+        qint64 run = 0;
+        size_t cut = 1;
+        for (size_t k = 0; k + 1 < group.size(); ++k) {
+            run += cells[size_t(group[k])].n;
+            cut = k + 1;
+            if (run * 2 >= total)
+                break;
+        }
+        std::vector<int> upper(group.begin() + qsizetype(cut), group.end());
+        group.resize(cut);
+        groups.push_back(std::move(upper));
+    }
+    QList<QRgb> palette;
+    for (const std::vector<int>& group : groups) {
+        qint64 r = 0, g = 0, b = 0, n = 0;
+        for (int i : group) {
+            const Cell& cell = cells[size_t(i)];
+            r += cell.r;
+            g += cell.g;
+            b += cell.b;
+            n += cell.n;
+        }
+        if (n)
+            palette.append(qRgb(int(r / n), int(g / n), int(b / n)));
+    }
     return palette;
 }
 

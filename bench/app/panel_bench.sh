@@ -28,7 +28,7 @@ hz=$(getconf CLK_TCK)
 measure() { # name pid logfile pattern
   local name=$1 pid=$2 log=$3 pattern=$4
   for _ in $(seq 200); do grep -q "$pattern" "$log" 2>/dev/null && break; sleep 0.05; done
-  sleep 2
+  sleep "${SETTLE_SECONDS:-10}" # past the banner's one run-through: steady state
   local t0 c0 t1 c1
   t0=$(date +%s.%N); c0=$(ticks "$pid")
   sleep "$idle"

@@ -108,12 +108,17 @@ CMarrowbyDlg::CMarrowbyDlg(const QString& programDir, Platform& platform, QWidge
     const QString movie = m_programDir + QStringLiteral("Introduction");
     if (QFileInfo::exists(movie)) {
         m_movie = new QMovie(movie, QByteArray(), this);
+        m_movie->setCacheMode(QMovie::CacheAll);
         m_banner->setMovie(m_movie);
         // The banner plays through once each time the panel is shown, then rests on its
         // last frame, so the idle panel costs nothing.
         connect(m_movie, &QMovie::frameChanged, this, [this](int frame) {
-            if (m_movie->frameCount() > 1 && frame == m_movie->frameCount() - 1)
+            if (frame < m_bannerFrame) {
+                m_movie->jumpToFrame(m_bannerFrame);
                 m_movie->setPaused(true);
+                return;
+            }
+            m_bannerFrame = frame;
         });
     }
 
@@ -530,6 +535,7 @@ void CMarrowbyDlg::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     m_platform.desktop->markToolWindow(winId(), QByteArrayLiteral("Quillora"), 1);
     if (m_movie) {
+        m_bannerFrame = -1;
         m_movie->stop();
         m_movie->start();
     }

@@ -140,6 +140,7 @@ private:
     BitmapButton* m_close = nullptr;
     QLabel* m_banner = nullptr;
     QMovie* m_movie = nullptr;
+    int m_bannerFrame = -1; // the banner's frame last shown in this run through
     QStackedWidget* m_pages = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
     CSettingDlg* m_settingDlg = nullptr;

@@ -62,6 +62,7 @@ AlarmDialog::AlarmDialog(const AlarmRecord& alarm, bool isNew, const Clock& cloc
     m_name = named(new QLineEdit(m_alarm.name), IdName);
     m_info = named(new QPlainTextEdit(m_alarm.info), IdInfo);
     m_info->setFixedHeight(54);
+    m_info->setTabChangesFocus(true);
     m_nowTime = named(new QLabel, IdNowTime);
     m_nowDate = named(new QLabel, IdNowDate);
 

@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
+#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,14 @@ protected:
             pos = view->visualItemRect(view->item(row)).center();
         else
             pos = QPoint(5, view->viewport()->height() - 3);
-        QContextMenuEvent ev(QContextMenuEvent::Mouse, pos, view->viewport()->mapToGlobal(pos));
+        // As with a real mouse: the press (which selects the row under it), the release,
+        // then the context menu request.
+        const QPoint global = view->viewport()->mapToGlobal(pos);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(global), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos), QPointF(global), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &release);
+        QContextMenuEvent ev(QContextMenuEvent::Mouse, pos, global);
         QApplication::sendEvent(view->viewport(), &ev);
     }
 
@@ -172,8 +180,10 @@ TEST_F(PanelsGui, DeleteAndPropertyFollowTheSelection)
     fav.editSelected();
     EXPECT_TRUE(MessageBox::takeShown().isEmpty());
 
-    // Property on "b": the dialog starts with its values; OK shows the bare name.
-    view->item(1)->setSelected(true);
+    // Property on "b" (the right-click selects it): the dialog starts with its values; OK
+    // shows the bare name.
+    fav.resize(200, 300);
+    fav.show();
     QString shownName, shownSite;
     whenModal([&](QDialog* d) {
         shownName = child<QLineEdit>(d, LaunchItemDialog::IdName)->text();

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QSystemTrayIcon>
@@ -519,8 +520,11 @@ void CMarrowbyDlg::resizeEvent(QResizeEvent* event)
     }
     layoutControls();
     // A frame wider than 2 pixels would show around the skin: clip it away.
-    if (frameWidth() > 2)
-        setMask(QRegion(5, 5, width() + 3, height() + 3, QRegion::Rectangle));
+    if (frameWidth() > 2) {
+        QPainterPath rounded;
+        rounded.addRoundedRect(QRectF(5, 5, width() + 3, height() + 3), 3, 3);
+        setMask(QRegion(rounded.toFillPolygon().toPolygon()));
+    }
     armDocking();
 }
 

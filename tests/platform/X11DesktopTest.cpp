@@ -11,6 +11,7 @@
 #include "ChildProcess.h"
 #include "DbusSessionServices.h"
 #include "DesktopLauncher.h"
+#include "LinuxPlatform.h"
 #include "TempDir.h"
 #include "TestWait.h"
 #include "X11Desktop.h"
@@ -178,4 +179,13 @@ TEST(DesktopLauncher, StartsAProgramAndFailsCleanlyForAMissingTarget)
     EXPECT_FALSE(launcher.open(QString()));
     EXPECT_FALSE(launcher.runCommand(QStringLiteral("/nonexistent/program --flag")));
     EXPECT_FALSE(launcher.runCommand(QStringLiteral("   ")));
+}
+
+TEST(LinuxPlatform, FactoryFillsEverySeam)
+{
+    const auto p = makeLinuxPlatform();
+    ASSERT_TRUE(p->clock && p->launcher && p->sound && p->session && p->desktop && p->registry && p->profile
+                && p->files && p->codec && p->network);
+    EXPECT_EQ(p->desktop->screenGeometry(), QRect(0, 0, 1024, 768));
+    EXPECT_FALSE(p->codec->charsetName().isEmpty());
 }

@@ -45,6 +45,12 @@ public:
         m_active.remove(id);
     }
 
+    void markToolWindow(quintptr windowId, const QByteArray& property, int value) override
+    {
+        m_marks.append({windowId, property, value});
+        journalAdd(m_journal, QStringLiteral("markToolWindow %1 %2").arg(QString::fromLatin1(property)).arg(value));
+    }
+
     void setScreenGeometry(const QRect& screen) { m_screen = screen; }
     void setWorkArea(const QRect& area) { m_workArea = area; }
     // Sets both the screen and the work area.
@@ -71,6 +77,13 @@ public:
     HotKey registration(int id) const { return m_active.value(id, HotKey{-1, 0, 0}); }
     const QList<HotKey>& registerCalls() const { return m_registerCalls; }
     const QList<int>& unregisterCalls() const { return m_unregisterCalls; }
+    struct Mark
+    {
+        quintptr windowId;
+        QByteArray property;
+        int value;
+    };
+    const QList<Mark>& marks() const { return m_marks; }
 
 private:
     QRect m_screen{0, 0, 1024, 768};
@@ -79,6 +92,7 @@ private:
     QMap<int, HotKey> m_active;
     QList<HotKey> m_registerCalls;
     QList<int> m_unregisterCalls;
+    QList<Mark> m_marks;
     QSet<QPair<int, int>> m_taken;
     FakeJournalPtr m_journal;
 };

@@ -78,6 +78,17 @@ private:
     xcb_connection_t* m_c;
 };
 
+// The process id written in the display's lock file, or -1.
+pid_t lockOwner(int display)
+{
+    QFile lock(QStringLiteral("/tmp/.X%1-lock").arg(display));
+    if (!lock.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const pid_t pid = pid_t(lock.readAll().trimmed().toLongLong(&ok));
+    return ok ? pid : -1;
+}
+
 } // namespace
 
 QString XDisplayFixture::homePath() const
@@ -109,7 +120,11 @@ bool XDisplayFixture::startServer(int timeoutMs)
                           {}, log, log))
             return false;
         const QByteArray name = QStringLiteral(":%1").arg(n).toLatin1();
-        if (poll([&] { return Probe(name).ok(); }, [&] { return m_xvfb.isRunning(); }, timeoutMs)) {
+        // The display is ours once its lock file names our server (a server that lost the
+        // race for the number exits, and the display answering would be the winner's).
+        const pid_t pid = m_xvfb.pid();
+        if (poll([&] { return lockOwner(n) == pid && Probe(name).ok(); }, [&] { return m_xvfb.isRunning(); },
+                 timeoutMs)) {
             m_display = n;
             return true;
         }
@@ -171,8 +186,9 @@ void XDisplayFixture::stop()
 {
     m_tray.stop(2000);
     m_wm.stop(2000);
+    const pid_t server = m_xvfb.pid();
     m_xvfb.stop(3000);
-    if (m_display >= 0) {
+    if (m_display >= 0 && server > 0 && lockOwner(m_display) == server) {
         // Xvfb removes these itself on SIGTERM; after a SIGKILL they would block the number.
         QFile::remove(QStringLiteral("/tmp/.X%1-lock").arg(m_display));
         QFile::remove(QStringLiteral("/tmp/.X11-unix/X%1").arg(m_display));

@@ -63,19 +63,23 @@ bool DbusSessionServices::lockSession()
     QDBusConnection system = QDBusConnection::systemBus();
     if (!system.isConnected())
         return false;
-    // Our own session: the one logind names by XDG_SESSION_ID, else the one of this process.
-    QDBusMessage find;
+    // Our own session: the one logind names by XDG_SESSION_ID, else the one of this process,
+    // else logind's "auto" (the caller's session or the user's display session).
+    const QString manager = QStringLiteral("/org/freedesktop/login1");
+    const QString managerInterface = QStringLiteral("org.freedesktop.login1.Manager");
+    QList<QDBusMessage> lookups;
     const QString id = qEnvironmentVariable("XDG_SESSION_ID");
-    if (!id.isEmpty()) {
-        find = login1Call(QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
-                          QStringLiteral("GetSession"));
-        find << id;
-    } else {
-        find = login1Call(QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
-                          QStringLiteral("GetSessionByPID"));
-        find << quint32(QCoreApplication::applicationPid());
+    if (!id.isEmpty())
+        lookups.append(login1Call(manager, managerInterface, QStringLiteral("GetSession")) << id);
+    lookups.append(login1Call(manager, managerInterface, QStringLiteral("GetSessionByPID"))
+                   << quint32(QCoreApplication::applicationPid()));
+    lookups.append(login1Call(manager, managerInterface, QStringLiteral("GetSession")) << QStringLiteral("auto"));
+    QDBusMessage found;
+    for (const QDBusMessage& lookup : std::as_const(lookups)) {
+        found = system.call(lookup, QDBus::Block, QuickTimeoutMs);
+        if (succeeded(found) && !found.arguments().isEmpty())
+            break;
     }
-    const QDBusMessage found = system.call(find, QDBus::Block, QuickTimeoutMs);
     if (!succeeded(found) || found.arguments().isEmpty())
         return false;
     const QString path = found.arguments().constFirst().value<QDBusObjectPath>().path();

@@ -1,0 +1,70 @@
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include "LinuxNetwork.h"
+
+// The connection check in network namespaces of its own: the test runs itself again under
+// `unshare -n`, where only the interfaces it makes exist.
+
+namespace {
+
+bool run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// Inside the namespace: sets it up as named, answers what the check says.
+int insideNamespace(const QByteArray& setup)
+{
+    const QString ip = QStringLiteral("ip");
+    if (!run(ip, {QStringLiteral("link"), QStringLiteral("set"), QStringLiteral("lo"), QStringLiteral("up")}))
+        return 3;
+    if (setup == "veth-up" || setup == "veth-no-address") {
+        if (!run(ip, {QStringLiteral("link"), QStringLiteral("add"), QStringLiteral("q0"), QStringLiteral("type"),
+                      QStringLiteral("veth"), QStringLiteral("peer"), QStringLiteral("name"), QStringLiteral("q1")}))
+            return 3;
+        if (setup == "veth-up"
+            && !run(ip, {QStringLiteral("addr"), QStringLiteral("add"), QStringLiteral("10.77.0.1/24"), QStringLiteral("dev"),
+                         QStringLiteral("q0")}))
+            return 3;
+        for (const QString& dev : {QStringLiteral("q0"), QStringLiteral("q1")})
+            if (!run(ip, {QStringLiteral("link"), QStringLiteral("set"), dev, QStringLiteral("up")}))
+                return 3;
+    }
+    return LinuxNetwork().isConnected() ? 1 : 0;
+}
+
+} // namespace
+
+TEST(LinuxNetwork, ConnectedOnlyWithAnAddressedInterfaceBesidesLoopback)
+{
+    if (!run(QStringLiteral("unshare"), {QStringLiteral("-n"), QStringLiteral("true")}))
+        GTEST_SKIP() << "no network namespaces here (needs root)";
+    const struct { const char* setup; int connected; } cases[] = {
+        {"loopback-only", 0},
+        {"veth-no-address", 0}, // up, but only link-local IPv6 at most
+        {"veth-up", 1},
+    };
+    for (const auto& c : cases) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUILLORA_NETNS_SETUP"), QLatin1String(c.setup));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("unshare"), {QStringLiteral("-n"), QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))});
+        ASSERT_TRUE(p.waitForFinished(20000)) << c.setup;
+        EXPECT_EQ(p.exitCode(), c.connected) << c.setup << ": " << p.readAllStandardError().constData();
+    }
+}
+
+int main(int argc, char** argv)
+{
+    const QByteArray setup = qgetenv("QUILLORA_NETNS_SETUP");
+    if (!setup.isEmpty())
+        return insideNamespace(setup);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

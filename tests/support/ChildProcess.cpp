@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <vector>
@@ -18,7 +19,12 @@ bool ChildProcess::start(const QString& program, const QStringList& arguments, c
                          const QString& stdoutPath, const QString& stderrPath)
 {
     stop();
-    // Everything the child needs is prepared before fork: no allocation after it.
+    // Everything the child needs is prepared before fork (the path looked up too): after it
+    // only async-signal-safe calls.
+    const QString path = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+        return false;
+    const QByteArray executable = path.toLocal8Bit();
     std::vector<QByteArray> argStore{program.toLocal8Bit()};
     for (const QString& a : arguments)
         argStore.push_back(a.toLocal8Bit());
@@ -65,7 +71,7 @@ bool ChildProcess::start(const QString& program, const QStringList& arguments, c
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
-        execvpe(argv[0], argv.data(), envp.data());
+        execve(executable.constData(), argv.data(), envp.data());
         _exit(127);
     }
     setpgid(pid, pid); // also from this side, so stop() works even right after start

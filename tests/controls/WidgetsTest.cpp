@@ -1,5 +1,6 @@
 // The skinned widgets: bitmap buttons, pop-up menu, line track bar, title strip.
 #include "BitmapButton.h"
+#include "ColourPickerButton.h"
 #include "LineTrackBar.h"
 #include "PopupMenu.h"
 #include "Skin.h"
@@ -230,4 +231,28 @@ TEST(TitleStrip, DragsItsWindowAndOffersItsButtons)
     strip->setHelpButtonVisible(false);
     EXPECT_FALSE(help->isVisible());
     EXPECT_EQ(close->geometry().right(), 240 - 4);
+}
+
+TEST(ColourPickerButton, ShowsItsColourAndTakesThePickedOne)
+{
+    ColourPickerButton button(QStringLiteral("on Schedule"));
+    button.setColour(QColor(0, 128, 0));
+    button.resize(120, 26);
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
+    EXPECT_EQ(button.grab().toImage().pixelColor(8, 13), QColor(0, 128, 0));
+
+    QSignalSpy changed(&button, &ColourPickerButton::colourChanged);
+    ColourPickerButton::setNextColour(QColor(255, 0, 0));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(button.colour(), QColor(255, 0, 0));
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_EQ(button.grab().toImage().pixelColor(8, 13), QColor(255, 0, 0));
+
+    // Cancelling the chooser keeps the colour.
+    ColourPickerButton::setNextColour(QColor());
+    button.pick();
+    EXPECT_EQ(button.colour(), QColor(255, 0, 0));
+    EXPECT_EQ(changed.count(), 1);
 }

@@ -23,22 +23,26 @@ void AlarmScheduler::stop()
     m_timer.stop();
 }
 
-bool AlarmScheduler::isDueAt(const AlarmRecord& a, qint64 second)
+AlarmScheduler::LocalFields AlarmScheduler::fieldsOf(qint64 moment)
+{
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(moment, Qt::LocalTime);
+    const QTime t = local.time();
+    const QDate d = local.date();
+    return {t.second(), t.minute(), t.hour(), d.day(), d.dayOfWeek() % 7};
+}
+
+bool AlarmScheduler::matches(const AlarmRecord& a, qint64 second, const LocalFields& n, const LocalFields& s)
 {
     if (a.repeat <= AlarmRecord::Never || a.repeat > AlarmRecord::Monthly)
         return false;
     if (second < a.startTime)
         return false;
-    if (a.repeat == AlarmRecord::OneTime)
-        return second == a.startTime;
-    const QDateTime now = QDateTime::fromSecsSinceEpoch(second, Qt::LocalTime);
-    const QDateTime start = QDateTime::fromSecsSinceEpoch(a.startTime, Qt::LocalTime);
-    const QTime n = now.time();
-    const QTime s = start.time();
-    const bool sameSecond = n.second() == s.second();
-    const bool sameMinute = sameSecond && n.minute() == s.minute();
-    const bool sameTime = sameMinute && n.hour() == s.hour();
+    const bool sameSecond = n.second == s.second;
+    const bool sameMinute = sameSecond && n.minute == s.minute;
+    const bool sameTime = sameMinute && n.hour == s.hour;
     switch (a.repeat) {
+    case AlarmRecord::OneTime:
+        return second == a.startTime;
     case AlarmRecord::Minutely:
         return sameSecond;
     case AlarmRecord::Hourly:
@@ -46,12 +50,30 @@ bool AlarmScheduler::isDueAt(const AlarmRecord& a, qint64 second)
     case AlarmRecord::Daily:
         return sameTime;
     case AlarmRecord::Weekly:
-        return sameTime && now.date().dayOfWeek() % 7 == a.weekday;
+        return sameTime && n.weekday == a.weekday;
     case AlarmRecord::Monthly:
-        return sameTime && now.date().day() == start.date().day();
+        return sameTime && n.day == s.day;
     default:
         return false;
     }
+}
+
+bool AlarmScheduler::isDueAt(const AlarmRecord& a, qint64 second)
+{
+    if (a.repeat <= AlarmRecord::Never || a.repeat > AlarmRecord::Monthly || second < a.startTime)
+        return false;
+    return matches(a, second, fieldsOf(second), fieldsOf(a.startTime));
+}
+
+const AlarmScheduler::LocalFields& AlarmScheduler::startFields(qint64 startTime)
+{
+    auto it = m_startFields.find(startTime);
+    if (it == m_startFields.end()) {
+        if (m_startFields.size() > 2 * m_alarms.size() + 64)
+            m_startFields.clear(); // forget start times no alarm has any more
+        it = m_startFields.insert(startTime, fieldsOf(startTime));
+    }
+    return *it;
 }
 
 QList<int> AlarmScheduler::collectDue()
@@ -70,10 +92,17 @@ QList<int> AlarmScheduler::collectDue()
     }
     m_lastChecked = now;
 
+    QList<LocalFields> seconds;
+    for (qint64 second = from; second <= now; ++second)
+        seconds.append(fieldsOf(second));
     QList<int> due;
     for (int i = 0; i < m_alarms.size(); ++i) {
+        const AlarmRecord& a = m_alarms.at(i);
+        if (a.repeat <= AlarmRecord::Never || a.repeat > AlarmRecord::Monthly || now < a.startTime)
+            continue;
+        const LocalFields& start = startFields(a.startTime);
         for (qint64 second = from; second <= now; ++second) {
-            if (isDueAt(m_alarms.at(i), second)) {
+            if (matches(a, second, seconds.at(second - from), start)) {
                 due.append(i);
                 break;
             }

@@ -1,6 +1,7 @@
 #pragma once
 #include "AlarmRecord.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QTimer>
@@ -35,10 +36,21 @@ public:
     // One tick: collectDue(), then the due alarms' actions (on copies of the records).
     void tick();
 
+    // The local calendar fields the repetition rules compare.
+    struct LocalFields
+    {
+        int second, minute, hour, day, weekday; // weekday 0 = Sunday
+    };
+    static LocalFields fieldsOf(qint64 moment);
+    static bool matches(const AlarmRecord& alarm, qint64 second, const LocalFields& now, const LocalFields& start);
+
 private:
+    const LocalFields& startFields(qint64 startTime);
+
     const Clock& m_clock;
     const QList<AlarmRecord>& m_alarms;
     AlarmActions& m_actions;
     QTimer m_timer;
     qint64 m_lastChecked;
+    QHash<qint64, LocalFields> m_startFields; // by start time: the conversion is the costly part
 };

@@ -193,15 +193,21 @@ struct SmtpFixture : ::testing::Test
         *draft = saved.path;
         MailSender sender;
         QSignalSpy texts(&sender, &MailSender::progressText);
+        QSignalSpy reports(&sender, &MailSender::progress);
         QSignalSpy finished(&sender, &MailSender::finished);
         EXPECT_TRUE(sender.start(saved.path));
         EXPECT_FALSE(sender.start(saved.path)); // one send at a time
         EXPECT_TRUE(waitFor([&] { return finished.size() == 1; }, timeoutMs));
+        progress.clear();
+        for (const auto& r : reports)
+            progress.append({r[0].toInt(), r[1].toInt(), r[2].toInt()});
         QStringList out;
         for (const auto& t : texts)
             out << t[0].toString();
         return out;
     }
+    struct Report { int number, total, percent; };
+    QList<Report> progress; // of the last send
     MailRecord storedRecord(int n)
     {
         program.write(QStringLiteral("got.eml"), server.message(n));
@@ -284,6 +290,37 @@ TEST_F(SmtpFixture, FiftyMegabyteAttachment)
     QString draft;
     EXPECT_EQ(send(account(), m, &draft, 120000).last(), QStringLiteral("The mail is successfully sent."));
     ASSERT_TRUE(waitFor([&] { return server.receivedCount() == 1; }, 10000));
+    // Progress: (1, 0) first, then the attachment's percent in steps of more than 1,
+    // and (1, 100) once the server has answered QUIT.
+    ASSERT_GE(progress.size(), 3);
+    EXPECT_EQ(progress.first().percent, 0);
+    EXPECT_EQ(progress.last().percent, 100);
+    for (qsizetype i = 1; i + 1 < progress.size(); ++i) {
+        EXPECT_EQ(progress[i].number, 1);
+        EXPECT_EQ(progress[i].total, 1);
+        EXPECT_GT(progress[i].percent - (i > 1 ? progress[i - 1].percent : 0), 1) << i;
+    }
     storedRecord(1);
     EXPECT_TRUE(extracted(0) == program.read(QStringLiteral("big.bin")));
+}
+
+TEST_F(SmtpFixture, AnAttachmentThatCannotBeOpenedStopsTheSend)
+{
+    ComposedMail m;
+    m.receiverText = QStringLiteral("bea@b.test");
+    m.body = QStringLiteral("x");
+    m.attachments << attachment(QStringLiteral("gone.bin"), 200000);
+    const DraftComposer::Result saved = DraftComposer::SaveDraft(account(), m, drafts(), false, codec);
+    ASSERT_TRUE(saved.saved);
+    QFile::remove(m.attachments[0]);
+    MailSender sender;
+    QSignalSpy texts(&sender, &MailSender::progressText);
+    QSignalSpy finished(&sender, &MailSender::finished);
+    ASSERT_TRUE(sender.start(saved.path));
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 30000));
+    EXPECT_FALSE(finished[0][0].toBool());
+    EXPECT_EQ(texts.last()[0].toString(), QStringLiteral("The attachment \"%1\" cannot be opened.").arg(m.attachments[0]));
+    EXPECT_TRUE(QFileInfo::exists(saved.path));
+    EXPECT_TRUE(QFileInfo::exists(saved.path + QStringLiteral(".bak")));
+    EXPECT_EQ(server.receivedCount(), 0);
 }

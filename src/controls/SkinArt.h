@@ -36,6 +36,9 @@ QImage splash();
 QStringList faceNames();
 QImage faceIcon(const QString& name, int number);
 
+// The diary's face pictures "ico/<number>.bmp", 1 to 7, 32 x 32.
+QImage diaryFace(int number);
+
 // The frames of the banner movie, a light-blue strip with the program's name.
 QList<QImage> bannerFrames(int width, int height);
 inline constexpr int BannerWidth = 209, BannerHeight = 56, BannerFrameMs = 80;

@@ -114,6 +114,9 @@ QList<Asset> assets()
             list.append({QStringLiteral("face/%1%2.bmp").arg(name).arg(n),
                          [name, n] { return bmp(SkinArt::faceIcon(name, n)); }, pictureOfSize({16, 16})});
     }
+    for (int n = 1; n <= 7; ++n)
+        list.append({QStringLiteral("ico/%1.bmp").arg(n), [n] { return bmp(SkinArt::diaryFace(n)); },
+                     pictureOfSize({32, 32})});
     list.append({QStringLiteral("Introduction"),
                  [] {
                      return GifWriter::encode(
@@ -149,6 +152,8 @@ QImage contactSheet()
     for (const QString& name : SkinArt::faceNames())
         tiles.append({name, SkinArt::faceIcon(name, 1)});
     tiles.append({QStringLiteral("player2"), SkinArt::faceIcon(QStringLiteral("player"), 2)});
+    for (int n = 1; n <= 7; ++n)
+        tiles.append({QStringLiteral("ico %1").arg(n), SkinArt::diaryFace(n)});
 
     const int cell = 33 * zoom + 12, perRow = 12;
     const int rows = int((tiles.size() + perRow - 1) / perRow);

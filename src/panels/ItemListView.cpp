@@ -64,6 +64,7 @@ void ItemListView::setFixedRows(const QStringList& texts)
     m_placeholder = false;
     for (const QString& text : texts)
         addItem(new QListWidgetItem(m_icon, text));
+    setCurrentRow(-1, QItemSelectionModel::NoUpdate);
 }
 
 int ItemListView::rowAt(const QPoint& viewportPos) const

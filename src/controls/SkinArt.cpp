@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace SkinArt {
 namespace {
@@ -971,6 +972,85 @@ QImage diaryFace(int number)
         p.drawText(QPointF(26, 7), QStringLiteral("z"));
         break;
     }
+    return img;
+}
+
+QStringList clockDigitColours()
+{
+    return {QStringLiteral("Pink"),    QStringLiteral("Dark Green"), QStringLiteral("Light Yellow"),
+            QStringLiteral("Lark"),    QStringLiteral("Saffron"),    QStringLiteral("Cyan"),
+            QStringLiteral("Light Blue"), QStringLiteral("Liquid Crystal")};
+}
+
+QImage clockDigits(const QString& colour)
+{
+    // Seven-segment digits lit in the named colour on a dark glass; "Liquid Crystal" is dark
+    // segments on a grey-green panel.
+    const struct { const char* name; QColor lit; } inks[] = {
+        {"Pink", QColor(255, 120, 190)},       {"Dark Green", QColor(30, 170, 70)},
+        {"Light Yellow", QColor(255, 245, 150)}, {"Lark", QColor(200, 160, 110)},
+        {"Saffron", QColor(250, 170, 30)},     {"Cyan", QColor(60, 230, 240)},
+        {"Light Blue", QColor(140, 200, 255)}, {"Liquid Crystal", QColor(30, 40, 30)},
+    };
+    QColor lit;
+    for (const auto& ink : inks)
+        if (colour == QLatin1String(ink.name))
+            lit = ink.lit;
+    if (!lit.isValid())
+        return {};
+    const bool lcd = colour == u"Liquid Crystal";
+    const QColor glass = lcd ? QColor(170, 190, 150) : QColor(16, 20, 28);
+    QColor unlit = lcd ? QColor(156, 176, 138) : QColor(lit.red() / 6 + 14, lit.green() / 6 + 17, lit.blue() / 6 + 24);
+
+    QImage img(162, 25, QImage::Format_RGB32);
+    img.fill(glass);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Segments a..g of a 15 x 25 cell: a top, b top right, c bottom right, d bottom,
+    // e bottom left, f top left, g middle.
+    auto segment = [&](qreal x, qreal y, bool horizontal) {
+        const qreal len = horizontal ? 8.0 : 8.5, t = 2.8;
+        QPainterPath s;
+        if (horizontal) {
+            s.moveTo(x, y);
+            s.lineTo(x + t / 2, y - t / 2);
+            s.lineTo(x + len - t / 2, y - t / 2);
+            s.lineTo(x + len, y);
+            s.lineTo(x + len - t / 2, y + t / 2);
+            s.lineTo(x + t / 2, y + t / 2);
+        } else {
+            s.moveTo(x, y);
+            s.lineTo(x + t / 2, y + t / 2);
+            s.lineTo(x + t / 2, y + len - t / 2);
+            s.lineTo(x, y + len);
+            s.lineTo(x - t / 2, y + len - t / 2);
+            s.lineTo(x - t / 2, y + t / 2);
+        }
+        s.closeSubpath();
+        return s;
+    };
+    static const char* const patterns[10] = {"abcdef", "bc", "abdeg", "abcdg", "bcfg",
+                                             "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+    for (int d = 0; d < 10; ++d) {
+        const qreal x0 = 15.0 * d + 3, top = 3, mid = 12.5, bottom = 22;
+        const QPainterPath segs[7] = {
+            segment(x0 + 0.5, top, true),    segment(x0 + 9.0, top + 0.5, false),
+            segment(x0 + 9.0, mid + 0.5, false), segment(x0 + 0.5, bottom, true),
+            segment(x0, mid + 0.5, false),   segment(x0, top + 0.5, false),
+            segment(x0 + 0.5, mid, true)};
+        for (int s = 0; s < 7; ++s) {
+            const bool on = std::strchr(patterns[d], 'a' + s) != nullptr;
+            p.setPen(Qt::NoPen);
+            p.setBrush(on ? lit : unlit);
+            p.drawPath(segs[s]);
+        }
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(lit);
+    p.drawEllipse(QPointF(154, 8.5), 1.6, 1.6);
+    p.drawEllipse(QPointF(154, 16.5), 1.6, 1.6);
+    // The edge column closing the display.
+    p.fillRect(QRect(160, 0, 2, 25), lcd ? QColor(120, 140, 105) : QColor(0, 0, 0));
     return img;
 }
 

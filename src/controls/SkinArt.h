@@ -39,6 +39,11 @@ QImage faceIcon(const QString& name, int number);
 // The diary's face pictures "ico/<number>.bmp", 1 to 7, 32 x 32.
 QImage diaryFace(int number);
 
+// The clocks' digit strips "bmp/Clock/<colour>.bmp": 162 x 25, digits 0..9 each 15 wide at
+// x = 15 d, a colon 8 wide at x = 150, a 2-pixel edge column at x = 160.
+QStringList clockDigitColours();
+QImage clockDigits(const QString& colour);
+
 // The frames of the banner movie, a light-blue strip with the program's name.
 QList<QImage> bannerFrames(int width, int height);
 inline constexpr int BannerWidth = 209, BannerHeight = 56, BannerFrameMs = 80;

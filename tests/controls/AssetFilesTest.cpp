@@ -33,6 +33,10 @@ TEST(AssetFiles, PicturesHaveTheirNamesAndSizes)
         {"ico/2.bmp", {32, 32}},              {"ico/3.bmp", {32, 32}},
         {"ico/4.bmp", {32, 32}},              {"ico/5.bmp", {32, 32}},
         {"ico/6.bmp", {32, 32}},              {"ico/7.bmp", {32, 32}},
+        {"bmp/Clock/Pink.bmp", {162, 25}},    {"bmp/Clock/Dark Green.bmp", {162, 25}},
+        {"bmp/Clock/Light Yellow.bmp", {162, 25}}, {"bmp/Clock/Lark.bmp", {162, 25}},
+        {"bmp/Clock/Saffron.bmp", {162, 25}}, {"bmp/Clock/Cyan.bmp", {162, 25}},
+        {"bmp/Clock/Light Blue.bmp", {162, 25}}, {"bmp/Clock/Liquid Crystal.bmp", {162, 25}},
     };
     for (const auto& p : pictures) {
         const QString name = QString::fromLatin1(p.name);
@@ -47,6 +51,13 @@ TEST(AssetFiles, PicturesHaveTheirNamesAndSizes)
                 for (int x = 0; x < 16; ++x)
                     drawn += (img.pixel(x, y) & 0xFFFFFF) != 0;
             EXPECT_GT(drawn, 40) << p.name;
+        }
+        if (name.startsWith(u"bmp/Clock/")) {
+            // Ten different digits side by side, 15 pixels apart.
+            for (int a = 0; a < 10; ++a)
+                for (int b = a + 1; b < 10; ++b)
+                    EXPECT_NE(img.copy(15 * a, 0, 15, 25), img.copy(15 * b, 0, 15, 25))
+                        << p.name << " digits " << a << " and " << b;
         }
     }
 }

@@ -114,6 +114,9 @@ QList<Asset> assets()
             list.append({QStringLiteral("face/%1%2.bmp").arg(name).arg(n),
                          [name, n] { return bmp(SkinArt::faceIcon(name, n)); }, pictureOfSize({16, 16})});
     }
+    for (const QString& colour : SkinArt::clockDigitColours())
+        list.append({QStringLiteral("bmp/Clock/%1.bmp").arg(colour),
+                     [colour] { return bmp(SkinArt::clockDigits(colour)); }, pictureOfSize({162, 25})});
     for (int n = 1; n <= 7; ++n)
         list.append({QStringLiteral("ico/%1.bmp").arg(n), [n] { return bmp(SkinArt::diaryFace(n)); },
                      pictureOfSize({32, 32})});
@@ -152,6 +155,8 @@ QImage contactSheet()
     for (const QString& name : SkinArt::faceNames())
         tiles.append({name, SkinArt::faceIcon(name, 1)});
     tiles.append({QStringLiteral("player2"), SkinArt::faceIcon(QStringLiteral("player"), 2)});
+    for (const QString& colour : SkinArt::clockDigitColours())
+        tiles.append({colour, SkinArt::clockDigits(colour)});
     for (int n = 1; n <= 7; ++n)
         tiles.append({QStringLiteral("ico %1").arg(n), SkinArt::diaryFace(n)});
 

@@ -44,6 +44,11 @@ QImage diaryFace(int number);
 QStringList clockDigitColours();
 QImage clockDigits(const QString& colour);
 
+// The Cartoon Clock's skins "bmp/Clock/<name>.bmp": the top-left pixel's colour is clear, and
+// two black bars 109 pixels apart, 25 high, frame the 110 x 25 time display.
+QStringList clockSkins();
+QImage clockSkin(const QString& name);
+
 // The frames of the banner movie, a light-blue strip with the program's name.
 QList<QImage> bannerFrames(int width, int height);
 inline constexpr int BannerWidth = 209, BannerHeight = 56, BannerFrameMs = 80;

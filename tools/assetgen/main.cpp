@@ -59,6 +59,30 @@ std::function<QString(const QString&)> pictureOfSize(QSize size)
     };
 }
 
+// A clock skin is searched as the Cartoon Clock does: exactly one place where two black
+// columns 109 pixels apart run 25 pixels down.
+QString checkClockSkin(const QString& file)
+{
+    const QImage img = QImage(file).convertToFormat(QImage::Format_RGB32);
+    if (img.isNull())
+        return QStringLiteral("does not load as a picture");
+    const QRgb clear = img.pixel(0, 0), black = qRgb(0, 0, 0);
+    auto isBlack = [&](int x, int y) {
+        return x < img.width() && y < img.height() && img.pixel(x, y) == black;
+    };
+    int found = 0;
+    for (int x = 0; x < img.width(); ++x)
+        for (int y = 0; y < img.height(); ++y) {
+            if (img.pixel(x, y) == clear || !isBlack(x, y))
+                continue;
+            bool bars = true;
+            for (int i = 0; i < 25 && bars; ++i)
+                bars = isBlack(x, y + i) && isBlack(x + 109, y + i);
+            found += bars;
+        }
+    return found == 1 ? QString() : QStringLiteral("has %1 time displays, not one").arg(found);
+}
+
 QString checkWave(const QString& file)
 {
     QFile f(file);
@@ -117,6 +141,9 @@ QList<Asset> assets()
     for (const QString& colour : SkinArt::clockDigitColours())
         list.append({QStringLiteral("bmp/Clock/%1.bmp").arg(colour),
                      [colour] { return bmp(SkinArt::clockDigits(colour)); }, pictureOfSize({162, 25})});
+    for (const QString& skin : SkinArt::clockSkins())
+        list.append({QStringLiteral("bmp/Clock/%1.bmp").arg(skin),
+                     [skin] { return bmp(SkinArt::clockSkin(skin)); }, checkClockSkin});
     for (int n = 1; n <= 7; ++n)
         list.append({QStringLiteral("ico/%1.bmp").arg(n), [n] { return bmp(SkinArt::diaryFace(n)); },
                      pictureOfSize({32, 32})});
@@ -157,6 +184,8 @@ QImage contactSheet()
     tiles.append({QStringLiteral("player2"), SkinArt::faceIcon(QStringLiteral("player"), 2)});
     for (const QString& colour : SkinArt::clockDigitColours())
         tiles.append({colour, SkinArt::clockDigits(colour)});
+    for (const QString& skin : SkinArt::clockSkins())
+        tiles.append({skin, SkinArt::clockSkin(skin)});
     for (int n = 1; n <= 7; ++n)
         tiles.append({QStringLiteral("ico %1").arg(n), SkinArt::diaryFace(n)});
 

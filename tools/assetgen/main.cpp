@@ -119,6 +119,8 @@ QString checkBanner(const QString& file, const QList<QImage>& frames)
     return {};
 }
 
+// Every file the generator writes. To add one: draw it in SkinArt (src/controls), add an
+// entry here with its check, and add its name to QUILLORA_ASSET_FILES in CMakeLists.txt.
 QList<Asset> assets()
 {
     QList<Asset> list;

@@ -207,12 +207,10 @@ QImage contactSheet()
         const int x = 10 + (i % perRow) * cell, y = 10 + (i / perRow) * (cell + 16);
         QImage img = tiles[i].second;
         const int z = img.width() > 40 || img.height() > 40 ? 1 : zoom;
-        const QSize sz = img.size() * z;
-        p.drawImage(QRect(QPoint(x + (cell - 12 - qMin(sz.width(), cell - 12)) / 2, y),
-                          sz.boundedTo(QSize(cell - 12, cell))),
-                    img);
+        const QSize sz = (img.size() * z).boundedTo(QSize(cell - 12, cell));
+        p.drawImage(QRect(QPoint(x + (cell - 12 - sz.width()) / 2, y), sz), img);
         p.setPen(Qt::black);
-        p.drawText(QRect(x, y + cell, cell - 12, 14), Qt::AlignCenter,
+        p.drawText(QRect(x - 4, y + sz.height() + 1, cell - 4, 14), Qt::AlignCenter,
                    QStringLiteral("%1 %2x%3").arg(tiles[i].first).arg(img.width()).arg(img.height()));
     }
     int y = 10 + rows * (cell + 16) + 10;

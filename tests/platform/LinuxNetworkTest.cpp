@@ -1,4 +1,6 @@
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QThread>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -34,6 +36,20 @@ int insideNamespace(const QByteArray& setup)
         for (const QString& dev : {QStringLiteral("q0"), QStringLiteral("q1")})
             if (!run(ip, {QStringLiteral("link"), QStringLiteral("set"), dev, QStringLiteral("up")}))
                 return 3;
+        // The kernel reports the carrier (the running state) a moment after the link is up.
+        QDeadlineTimer deadline(10000);
+        auto state = [] {
+            QProcess p;
+            p.start(QStringLiteral("ip"), {QStringLiteral("-o"), QStringLiteral("link"), QStringLiteral("show"), QStringLiteral("q0")});
+            p.waitForFinished(5000);
+            const QByteArray out = p.readAllStandardOutput();
+            return out.contains(" state UP ") ? QByteArray("up") : out;
+        };
+        while (state() != "up") {
+            if (deadline.hasExpired())
+                return 4;
+            QThread::msleep(10);
+        }
     }
     return LinuxNetwork().isConnected() ? 1 : 0;
 }

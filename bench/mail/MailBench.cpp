@@ -1,5 +1,6 @@
 // Receiving and sending beside fetchmail and msmtp on the same servers in the same run.
-//   mail_bench            runs every case and prints time and peak memory
+//   mail_bench [CASE]     runs every case (or receive-small, receive-large, send-small,
+//                         send-large alone) and prints time and peak memory
 //   mail_bench receive PROGRAMDIR PORT TIMINGFILE   (one receive; used by the driver)
 //   mail_bench send DRAFTPATH TIMINGFILE            (one send; used by the driver)
 // "process" is the client's whole run (start-up included); "operation" is the receive or
@@ -273,9 +274,17 @@ int main(int argc, char** argv)
     QList<QByteArray> small;
     for (int i = 1; i <= 1000; ++i)
         small.append(smallMessage(i));
-    int rc = receiveCase("receive 1,000 small messages", small);
-    rc |= receiveCase("receive one 50 MB message", {largeMessage(50LL * 1024 * 1024)});
-    rc |= sendCase("send a 1 MB attachment", 1LL << 20);
-    rc |= sendCase("send a 50 MB attachment", 50LL << 20);
+    // A case name as argument runs that case alone.
+    const QString only = args.size() == 2 ? args[1] : QString();
+    auto wanted = [&](const char* name) { return only.isEmpty() || only == QLatin1String(name); };
+    int rc = 0;
+    if (wanted("receive-small"))
+        rc |= receiveCase("receive 1,000 small messages", small);
+    if (wanted("receive-large"))
+        rc |= receiveCase("receive one 50 MB message", {largeMessage(50LL * 1024 * 1024)});
+    if (wanted("send-small"))
+        rc |= sendCase("send a 1 MB attachment", 1LL << 20);
+    if (wanted("send-large"))
+        rc |= sendCase("send a 50 MB attachment", 50LL << 20);
     return rc;
 }

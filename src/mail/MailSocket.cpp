@@ -161,15 +161,18 @@ bool MailSocket::receiveMore()
     }
     if (m_cancel.load())
         return false;
-    const QByteArray got = m_socket->readAll();
-    if (got.isEmpty())
+    const qint64 avail = m_socket->bytesAvailable();
+    if (avail <= 0)
         return false;
     if (m_pos > 0 && m_pos == m_in.size()) {
         m_in.clear();
         m_pos = 0;
     }
-    m_in.append(got);
-    return true;
+    const qsizetype had = m_in.size();
+    m_in.resize(had + qsizetype(avail));
+    const qint64 got = m_socket->read(m_in.data() + had, avail);
+    m_in.resize(had + qsizetype(qMax<qint64>(got, 0)));
+    return got > 0;
 }
 
 bool MailSocket::readLine(QByteArray& line, qsizetype maxLength)

@@ -34,13 +34,15 @@ qsizetype Pop3DataReader::feed(const char* data, qsizetype size, QByteArray& out
             }
             m_lineStart = false;
         }
-        const void* lf = memchr(data + i, '\n', size_t(size - i));
-        if (!lf) {
+        // Only lines that start with "." need a look: copy everything up to the next one.
+        const void* next = memmem(data + i, size_t(size - i), "\n.", 2);
+        if (!next) {
             out.append(data + i, size - i);
+            m_lineStart = data[size - 1] == '\n';
             i = size;
             break;
         }
-        const qsizetype end = static_cast<const char*>(lf) - data + 1;
+        const qsizetype end = static_cast<const char*>(next) - data + 1;
         out.append(data + i, end - i);
         i = end;
         m_lineStart = true;

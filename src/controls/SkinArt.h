@@ -49,6 +49,16 @@ QImage clockDigits(const QString& colour);
 QStringList clockSkins();
 QImage clockSkin(const QString& name);
 
+// Winlinez: "bmp/FivePlus/BK.bmp" (360 x 410: score band, then the 9 x 9 board of 40-pixel
+// cells), "ALL_GRID.bmp" (the nine ball kinds 38 x 38 at x = 38 (k - 1), selected look in the
+// row at y = 38), "NUMBER.bmp" (digits 24 x 42 at x = 24 d).
+QImage fivePlusBackground();
+QImage fivePlusBalls();
+QImage fivePlusDigits();
+
+// SameBall's sprite sheet "bmp/SameBall/bitmap<n>.bmp" for cells of cell x cell pixels.
+QImage sameBallSheet(int cell);
+
 // The frames of the banner movie, a light-blue strip with the program's name.
 QList<QImage> bannerFrames(int width, int height);
 inline constexpr int BannerWidth = 209, BannerHeight = 56, BannerFrameMs = 80;

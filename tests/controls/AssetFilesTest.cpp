@@ -41,6 +41,9 @@ TEST(AssetFiles, PicturesHaveTheirNamesAndSizes)
         {"bmp/Clock/Fish Ash.bmp", {150, 150}}, {"bmp/Clock/Mickey Mouse.bmp", {150, 150}},
         {"bmp/Clock/Little Bean.bmp", {150, 150}}, {"bmp/Clock/Snoopy.bmp", {150, 150}},
         {"bmp/Clock/Donald Duck.bmp", {150, 150}},
+        {"bmp/FivePlus/BK.bmp", {360, 410}},  {"bmp/FivePlus/ALL_GRID.bmp", {342, 76}},
+        {"bmp/FivePlus/NUMBER.bmp", {240, 42}}, {"bmp/SameBall/bitmap1.bmp", {11 * 64, 7 * 64}},
+        {"bmp/SameBall/bitmap2.bmp", {11 * 48, 7 * 48}}, {"bmp/SameBall/bitmap3.bmp", {11 * 32, 7 * 32}},
     };
     for (const auto& p : pictures) {
         const QString name = QString::fromLatin1(p.name);
@@ -66,28 +69,52 @@ TEST(AssetFiles, PicturesHaveTheirNamesAndSizes)
     }
 }
 
-TEST(AssetFiles, SplashSoundIsShort16BitPcm)
+TEST(AssetFiles, SoundsAre16BitPcmOfTheirLength)
 {
-    QFile f(file(QStringLiteral("Sound/SplashWindow.wav")));
+    const struct
+    {
+        const char* name;
+        double minSeconds, maxSeconds;
+    } sounds[] = {
+        {"Sound/SplashWindow.wav", 0.5, 3.0},      {"Sound/SameBall/BkMusic.wav", 4.0, 20.0},
+        {"Sound/SameBall/kill.wav", 0.05, 1.0},    {"Sound/SameBall/active.wav", 0.02, 0.5},
+        {"Sound/SameBall/gameover.wav", 0.5, 4.0},
+    };
+    for (const auto& s : sounds) {
+        QFile f(file(QString::fromLatin1(s.name)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << s.name;
+        const QByteArray wav = f.readAll();
+        ASSERT_GE(wav.size(), 44) << s.name;
+        EXPECT_TRUE(wav.startsWith("RIFF")) << s.name;
+        EXPECT_EQ(wav.mid(8, 8), QByteArray("WAVEfmt ")) << s.name;
+        const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
+        const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
+        EXPECT_EQ(u16(20), 1) << s.name;  // PCM
+        EXPECT_EQ(u16(34), 16) << s.name; // bits per sample
+        EXPECT_EQ(u32(4), quint32(wav.size() - 8)) << s.name;
+        EXPECT_EQ(wav.mid(36, 4), QByteArray("data")) << s.name;
+        const double seconds = double(u32(40)) / u32(28);
+        EXPECT_GE(seconds, s.minSeconds) << s.name;
+        EXPECT_LE(seconds, s.maxSeconds) << s.name;
+        // Not silence.
+        int loud = 0;
+        for (int at = 44; at + 1 < wav.size(); at += 2)
+            loud += qAbs(qFromLittleEndian<qint16>(wav.constData() + at)) > 3000;
+        EXPECT_GT(loud, 100) << s.name;
+    }
+}
+
+TEST(AssetFiles, BackgroundMusicLoopsWithoutAJump)
+{
+    QFile f(file(QStringLiteral("Sound/SameBall/BkMusic.wav")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray wav = f.readAll();
-    ASSERT_GE(wav.size(), 44);
-    EXPECT_TRUE(wav.startsWith("RIFF"));
-    EXPECT_EQ(wav.mid(8, 8), QByteArray("WAVEfmt "));
-    const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(wav.constData() + at); };
-    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(wav.constData() + at); };
-    EXPECT_EQ(u16(20), 1);  // PCM
-    EXPECT_EQ(u16(34), 16); // bits per sample
-    EXPECT_EQ(u32(4), quint32(wav.size() - 8));
-    EXPECT_EQ(wav.mid(36, 4), QByteArray("data"));
-    const double seconds = double(u32(40)) / u32(28);
-    EXPECT_GT(seconds, 0.5);
-    EXPECT_LT(seconds, 3.0);
-    // Not silence.
-    int loud = 0;
-    for (int at = 44; at + 1 < wav.size(); at += 2)
-        loud += qAbs(qFromLittleEndian<qint16>(wav.constData() + at)) > 3000;
-    EXPECT_GT(loud, 1000);
+    ASSERT_GT(wav.size(), 44 + 4);
+    const qint16 last = qFromLittleEndian<qint16>(wav.constData() + wav.size() - 2);
+    const qint16 first = qFromLittleEndian<qint16>(wav.constData() + 44);
+    const qint16 second = qFromLittleEndian<qint16>(wav.constData() + 46);
+    // From the last sample to the first is no bigger a step than between neighbours.
+    EXPECT_LT(qAbs(int(first) - int(last)), qAbs(int(second) - int(first)) + 2000);
 }
 
 TEST(AssetFiles, BannerIsAMovieQMoviePlays)

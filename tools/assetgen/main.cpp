@@ -119,6 +119,43 @@ QString checkBanner(const QString& file, const QList<QImage>& frames)
     return {};
 }
 
+// SameBall's sounds, 16-bit mono at 22050 Hz.
+QList<QPair<QString, std::function<QByteArray()>>> sameBallSounds()
+{
+    constexpr int rate = 22050;
+    return {
+        {QStringLiteral("BkMusic.wav"),
+         [] {
+             // Eight seconds of a soft music box in C major, made to loop without a seam:
+             // notes ringing past the end continue at the start.
+             const double bar = 2.0;
+             const double chords[4][4] = {{523.25, 659.25, 783.99, 1046.50}, // C
+                                          {440.00, 523.25, 659.25, 880.00},  // Am
+                                          {349.23, 440.00, 523.25, 698.46},  // F
+                                          {392.00, 493.88, 587.33, 783.99}}; // G
+             const int order[8] = {0, 1, 2, 3, 2, 1, 3, 1};
+             QList<double> mix(qsizetype(4 * bar * rate), 0.0);
+             for (int b = 0; b < 4; ++b)
+                 for (int step = 0; step < 8; ++step) {
+                     const double at = b * bar + step * bar / 8;
+                     WaveWriter::strike(mix, rate, at, chords[b][order[step] % 4], 1.6, step == 0 ? 1.0 : 0.6, true);
+                 }
+             for (int b = 0; b < 4; ++b)
+                 WaveWriter::strike(mix, rate, b * bar, chords[b][0] / 2, 2.4, 0.8, true);
+             return WaveWriter::encode(WaveWriter::finish(mix, 0.35, 0, rate), rate);
+         }},
+        {QStringLiteral("kill.wav"),
+         [] { return WaveWriter::encode(WaveWriter::finish(WaveWriter::sweep(900, 220, 0.22, 0.25, rate), 0.7, 0.02, rate), rate); }},
+        {QStringLiteral("active.wav"),
+         [] { return WaveWriter::encode(WaveWriter::finish(WaveWriter::sweep(1400, 1800, 0.06, 0.0, rate), 0.4, 0.01, rate), rate); }},
+        {QStringLiteral("gameover.wav"),
+         [] {
+             // G5, E5, C5, G4: falling.
+             return WaveWriter::encode(WaveWriter::chime({783.99, 659.25, 523.25, 392.00}, 0.22, 1.4, rate), rate);
+         }},
+    };
+}
+
 // Every file the generator writes. To add one: draw it in SkinArt (src/controls), add an
 // entry here with its check, and add its name to QUILLORA_ASSET_FILES in CMakeLists.txt.
 QList<Asset> assets()
@@ -146,6 +183,20 @@ QList<Asset> assets()
     for (const QString& skin : SkinArt::clockSkins())
         list.append({QStringLiteral("bmp/Clock/%1.bmp").arg(skin),
                      [skin] { return bmp(SkinArt::clockSkin(skin)); }, checkClockSkin});
+    list.append({QStringLiteral("bmp/FivePlus/BK.bmp"), [] { return bmp(SkinArt::fivePlusBackground()); },
+                 pictureOfSize({360, 410})});
+    list.append({QStringLiteral("bmp/FivePlus/ALL_GRID.bmp"), [] { return bmp(SkinArt::fivePlusBalls()); },
+                 pictureOfSize({342, 76})});
+    list.append({QStringLiteral("bmp/FivePlus/NUMBER.bmp"), [] { return bmp(SkinArt::fivePlusDigits()); },
+                 pictureOfSize({240, 42})});
+    const int sameBallCells[] = {64, 48, 32};
+    for (int n = 1; n <= 3; ++n) {
+        const int cell = sameBallCells[n - 1];
+        list.append({QStringLiteral("bmp/SameBall/bitmap%1.bmp").arg(n),
+                     [cell] { return bmp(SkinArt::sameBallSheet(cell)); }, pictureOfSize({11 * cell, 7 * cell})});
+    }
+    for (const auto& [name, make] : sameBallSounds())
+        list.append({QStringLiteral("Sound/SameBall/%1").arg(name), make, checkWave});
     for (int n = 1; n <= 7; ++n)
         list.append({QStringLiteral("ico/%1.bmp").arg(n), [n] { return bmp(SkinArt::diaryFace(n)); },
                      pictureOfSize({32, 32})});
@@ -186,6 +237,9 @@ QImage contactSheet()
     tiles.append({QStringLiteral("player2"), SkinArt::faceIcon(QStringLiteral("player"), 2)});
     for (const QString& colour : SkinArt::clockDigitColours())
         tiles.append({colour, SkinArt::clockDigits(colour)});
+    tiles.append({QStringLiteral("ALL_GRID"), SkinArt::fivePlusBalls()});
+    tiles.append({QStringLiteral("NUMBER"), SkinArt::fivePlusDigits()});
+    tiles.append({QStringLiteral("bitmap3"), SkinArt::sameBallSheet(32)});
     for (const QString& skin : SkinArt::clockSkins())
         tiles.append({skin, SkinArt::clockSkin(skin)});
     for (int n = 1; n <= 7; ++n)

@@ -1,6 +1,7 @@
 #include "MailParser.h"
 
 #include "Base64.h"
+#include "DataFile.h"
 #include "TextCodec.h"
 
 #include <QFile>
@@ -315,9 +316,7 @@ MailParser::Result MailParser::parseBytes(const char* data, qint64 size, const Q
 
 MailParser::Result MailParser::Parse(const QString& path) const
 {
-    if (QFileInfo::exists(path)) {
-        QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
-    }
+    DataFile::resetAttributes(path);
     FileBytes f(path);
     if (!f.ok())
         return std::monostate{};

@@ -55,14 +55,26 @@ struct Pop3Fixture : ::testing::Test
     }
     QString inbox() const { return program.path() + QStringLiteral("Bob/Inbox/"); }
 
+    struct Report { int number, total, percent; };
+    QList<Report> progress; // of the last receive
+    QStringList texts;      // its progress window texts
+
     // Runs one receive to its end; returns the messages it showed.
     QStringList receive(const MailAccount& a, int timeoutMs = 30000)
     {
         MailReceiver receiver;
         QSignalSpy messages(&receiver, &MailReceiver::message);
         QSignalSpy finished(&receiver, &MailReceiver::finished);
+        QSignalSpy reports(&receiver, &MailReceiver::progress);
+        QSignalSpy textSpy(&receiver, &MailReceiver::progressText);
         EXPECT_TRUE(receiver.start(a, program.path()));
         EXPECT_TRUE(waitFor([&] { return finished.size() == 1; }, timeoutMs));
+        progress.clear();
+        for (const auto& r : reports)
+            progress.append({r[0].toInt(), r[1].toInt(), r[2].toInt()});
+        texts.clear();
+        for (const auto& t : textSpy)
+            texts << t[0].toString();
         QStringList out;
         for (const auto& m : messages)
             out << m[0].toString();
@@ -97,6 +109,20 @@ TEST_F(Pop3Fixture, ThreeMessagesIntoInboxAndDeletedOnTheServer)
     }
     // The stamps are consecutive in time.
     EXPECT_TRUE(files[0] < files[1] && files[1] < files[2]);
+    // Each message reports from 0 to 100 with the total of the receive.
+    for (int n = 1; n <= 3; ++n) {
+        QList<Report> of;
+        for (const Report& r : progress)
+            if (r.number == n)
+                of.append(r);
+        ASSERT_FALSE(of.isEmpty()) << n;
+        EXPECT_EQ(of.first().percent, 0);
+        EXPECT_EQ(of.last().percent, 100);
+        EXPECT_EQ(of.first().total, 3);
+    }
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Start to receiving ..."), QStringLiteral("Receiving 1 ,the total is 3."),
+                                  QStringLiteral("Receiving 2 ,the total is 3."), QStringLiteral("Receiving 3 ,the total is 3."),
+                                  QStringLiteral("Succeed to receive!")}));
     EXPECT_EQ(server.storedCount(), 0);
 }
 
@@ -320,6 +346,30 @@ TEST_F(SmtpFixture, AnAttachmentThatCannotBeOpenedStopsTheSend)
     ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 30000));
     EXPECT_FALSE(finished[0][0].toBool());
     EXPECT_EQ(texts.last()[0].toString(), QStringLiteral("The attachment \"%1\" cannot be opened.").arg(m.attachments[0]));
+    EXPECT_TRUE(QFileInfo::exists(saved.path));
+    EXPECT_TRUE(QFileInfo::exists(saved.path + QStringLiteral(".bak")));
+    EXPECT_EQ(server.receivedCount(), 0);
+}
+
+TEST_F(SmtpFixture, CancelDuringALargeAttachmentKeepsTheDraft)
+{
+    ComposedMail m;
+    m.receiverText = QStringLiteral("bea@b.test");
+    m.body = QStringLiteral("x");
+    m.attachments << attachment(QStringLiteral("large.bin"), 30 * 1024 * 1024);
+    const DraftComposer::Result saved = DraftComposer::SaveDraft(account(), m, drafts(), false, codec);
+    ASSERT_TRUE(saved.saved);
+    MailSender sender;
+    QSignalSpy texts(&sender, &MailSender::progressText);
+    QSignalSpy finished(&sender, &MailSender::finished);
+    // Cancel once the attachment is under way (from the worker's own report).
+    QObject::connect(&sender, &MailSender::progress, &sender, [&](int, int, int percent) {
+        if (percent > 1)
+            sender.Abort();
+    }, Qt::DirectConnection);
+    ASSERT_TRUE(sender.start(saved.path));
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 60000));
+    EXPECT_EQ(texts.last()[0].toString(), QStringLiteral("The mail is unsuccessfully sent."));
     EXPECT_TRUE(QFileInfo::exists(saved.path));
     EXPECT_TRUE(QFileInfo::exists(saved.path + QStringLiteral(".bak")));
     EXPECT_EQ(server.receivedCount(), 0);

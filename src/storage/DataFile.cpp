@@ -61,12 +61,17 @@ DataFile::LoadStatus DataFile::load(const QString& path, const Reader& read, con
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return LoadStatus::Unreadable;
+    // Data files are small: read the whole file once and decode from memory, so each
+    // value costs no system call.
+    QByteArray bytes = file.readAll();
+    file.close();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
     try {
-        DataArchive ar(&file, DataArchive::Mode::Load, codec);
+        DataArchive ar(&buffer, DataArchive::Mode::Load, codec);
         read(ar);
         return LoadStatus::Loaded;
     } catch (const ArchiveEofError&) {
-        file.close();
         // Keep the user's data: the damaged file goes aside before anything can rewrite it.
         const QString aside = path + QStringLiteral(".bad");
         QFile::remove(aside);

@@ -33,6 +33,8 @@ enum : int {
     BorderBottom = 265,
     BorderLeft = 266,
 
+    PlayerBottom = 272,      // the player page's bottom band (57 high), stretched
+
     // Pictures of our own (no number of their own in the program's resources).
     ToolTitleLeft = 9001,   // title strip of the tool windows
     ToolTitleMiddle = 9002,
@@ -40,7 +42,14 @@ enum : int {
     HelpNormal = 9011,      // the title strips' Help button (17 x 20)
     HelpPressed = 9012,
     HelpHover = 9013,
-    TrayTipPicture = 9100,  // the hiding tip: the tray near the clock, our icon with a red arrow
+    TrayTipPicture = 9100,
+    // The player's transport buttons (16 x 19), each normal, pressed, hover: n, n + 1, n + 2.
+    PlayerFirst = 9201,
+    PlayerPlay = 9204,
+    PlayerPause = 9207,
+    PlayerStop = 9210,
+    PlayerLast = 9213,
+    PlayerMenu = 9216,  // the hiding tip: the tray near the clock, our icon with a red arrow
 };
 
 // Sizes of the bitmap buttons.

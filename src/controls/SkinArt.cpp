@@ -76,6 +76,7 @@ enum class Pict {
     Diary, Alarm, Favorite, SysTool, Boot, Player, Game,
     Mail, Calculator, Metrology, Calendar, ShortcutKey,
     Minimize, Setting, Close, Help, Play,
+    First, Forward, Pause, Stop, Last, Menu, // the player's transport buttons
 };
 
 enum class State { Normal, Pressed, Hover, Disabled };
@@ -391,6 +392,52 @@ void drawPict(QPainter& p, Pict pict, const Ink& ink, bool onDark)
         p.drawPath(tri);
         break;
     }
+    case Pict::First:
+    case Pict::Forward:
+    case Pict::Pause:
+    case Pict::Stop:
+    case Pict::Last:
+    case Pict::Menu: {
+        // Transport glyphs in the skin's deep blue.
+        p.setPen(Qt::NoPen);
+        p.setBrush(vertical(3, 17, ink(QColor(60, 130, 210)), ink(Deep)));
+        auto triangle = [&](qreal x0, qreal x1) {
+            QPainterPath t;
+            t.moveTo(x0, 4);
+            t.lineTo(x1, 10);
+            t.lineTo(x0, 16);
+            t.closeSubpath();
+            p.drawPath(t);
+        };
+        switch (pict) {
+        case Pict::First:
+            p.drawRect(QRectF(3, 4, 2.5, 12));
+            triangle(11, 5);
+            triangle(17, 11);
+            break;
+        case Pict::Forward:
+            triangle(5, 16);
+            break;
+        case Pict::Pause:
+            p.drawRect(QRectF(5, 4, 3.5, 12));
+            p.drawRect(QRectF(11.5, 4, 3.5, 12));
+            break;
+        case Pict::Stop:
+            p.drawRect(QRectF(5, 5, 10, 10));
+            break;
+        case Pict::Last:
+            triangle(3, 9);
+            triangle(9, 15);
+            p.drawRect(QRectF(14.5, 4, 2.5, 12));
+            break;
+        default:
+            p.setPen(ink(Deep));
+            p.setFont(font(13, true));
+            p.drawText(QRectF(0, 0, 20, 20), Qt::AlignCenter, QStringLiteral("M"));
+            break;
+        }
+        break;
+    }
     case Pict::Minimize:
     case Pict::Setting:
     case Pict::Close:
@@ -431,7 +478,7 @@ void drawPict(QPainter& p, Pict pict, const Ink& ink, bool onDark)
 
 // ---------------------------------------------------------------- bitmap buttons
 
-enum class Kind { Category, Tool, Caption };
+enum class Kind { Category, Tool, Caption, Transport };
 
 struct ButtonDef
 {
@@ -440,7 +487,7 @@ struct ButtonDef
     std::array<int, 4> numbers; // normal, pressed, hover, disabled (0 = none)
 };
 
-const std::array<ButtonDef, 16> buttons{{
+const std::array<ButtonDef, 22> buttons{{
     {Pict::Player, Kind::Category, {220, 223, 221, 485}},
     {Pict::Game, Kind::Category, {210, 213, 211, 486}},
     {Pict::Alarm, Kind::Category, {192, 195, 193, 479}},
@@ -457,6 +504,12 @@ const std::array<ButtonDef, 16> buttons{{
     {Pict::Setting, Kind::Caption, {241, 242, 243, 0}},
     {Pict::Close, Kind::Caption, {238, 239, 240, 0}},
     {Pict::Help, Kind::Caption, {9011, 9012, 9013, 0}},
+    {Pict::First, Kind::Transport, {9201, 9202, 9203, 0}},
+    {Pict::Forward, Kind::Transport, {9204, 9205, 9206, 0}},
+    {Pict::Pause, Kind::Transport, {9207, 9208, 9209, 0}},
+    {Pict::Stop, Kind::Transport, {9210, 9211, 9212, 0}},
+    {Pict::Last, Kind::Transport, {9213, 9214, 9215, 0}},
+    {Pict::Menu, Kind::Transport, {9216, 9217, 9218, 0}},
 }};
 
 QSize buttonSize(Kind kind)
@@ -465,6 +518,7 @@ QSize buttonSize(Kind kind)
     case Kind::Category: return {29, 33};
     case Kind::Tool: return {29, 29};
     case Kind::Caption: return {17, 20};
+    case Kind::Transport: return {16, 19};
     }
     return {};
 }
@@ -504,8 +558,9 @@ QImage drawButton(const ButtonDef& def, State state)
         return img;
     }
 
-    // Category and tool buttons: a rounded light-blue tile.
-    const qreal radius = 4;
+    // Category, tool and transport buttons: a rounded light-blue tile.
+    const bool small = def.kind == Kind::Transport;
+    const qreal radius = small ? 3 : 4;
     QColor border;
     QLinearGradient face(0, 0, 0, size.height());
     switch (state) {
@@ -546,10 +601,12 @@ QImage drawButton(const ButtonDef& def, State state)
         p.drawRoundedRect(r.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
     }
 
-    const qreal box = 20;
+    const qreal box = small ? 14 : 20;
     const qreal shift = state == State::Pressed ? 1 : 0;
     p.save();
     p.translate((size.width() - box) / 2 + shift, (size.height() - box) / 2 + shift);
+    if (small)
+        p.scale(box / 20.0, box / 20.0);
     drawPict(p, def.pict, Ink{state == State::Disabled}, false);
     p.restore();
     return img;
@@ -639,6 +696,15 @@ QImage drawSkinPiece(int number)
         img.fill(Deep);
         QPainter p(&img);
         p.fillRect(QRect(number == 266 ? 1 : 0, 0, 1, 8), Mid);
+        return img;
+    }
+    case 272: {
+        // The player page's bottom band behind its buttons and bars, stretched across.
+        QImage img = canvas(8, 57);
+        QPainter p(&img);
+        p.fillRect(img.rect(), vertical(0, 57, QColor(255, 255, 255), QColor(178, 214, 245)));
+        p.fillRect(QRect(0, 0, 8, 1), Light);
+        p.fillRect(QRect(0, 56, 8, 1), QColor(120, 168, 220));
         return img;
     }
     case 9001:
@@ -807,7 +873,7 @@ QList<int> resourceNumbers()
         out.append(n);
     for (int n = 263; n <= 266; ++n)
         out.append(n);
-    out << 9001 << 9002 << 9003;
+    out << 272 << 9001 << 9002 << 9003;
     std::sort(out.begin(), out.end());
     return out;
 }

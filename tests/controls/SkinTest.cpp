@@ -31,6 +31,13 @@ const ButtonCase buttonCases[] = {
     {"Minimize", {244, 245, 246}, {17, 20}},
     {"Setting", {241, 242, 243}, {17, 20}},
     {"Close", {238, 239, 240}, {17, 20}},
+    {"Help", {Skin::HelpNormal, Skin::HelpPressed, Skin::HelpHover}, {17, 20}},
+    {"PlayerFirst", {Skin::PlayerFirst, Skin::PlayerFirst + 1, Skin::PlayerFirst + 2}, {16, 19}},
+    {"PlayerPlay", {Skin::PlayerPlay, Skin::PlayerPlay + 1, Skin::PlayerPlay + 2}, {16, 19}},
+    {"PlayerPause", {Skin::PlayerPause, Skin::PlayerPause + 1, Skin::PlayerPause + 2}, {16, 19}},
+    {"PlayerStop", {Skin::PlayerStop, Skin::PlayerStop + 1, Skin::PlayerStop + 2}, {16, 19}},
+    {"PlayerLast", {Skin::PlayerLast, Skin::PlayerLast + 1, Skin::PlayerLast + 2}, {16, 19}},
+    {"PlayerMenu", {Skin::PlayerMenu, Skin::PlayerMenu + 1, Skin::PlayerMenu + 2}, {16, 19}},
 };
 } // namespace
 
@@ -72,6 +79,7 @@ TEST(Skin, PanelPiecesMenuImagesAndIcon)
     EXPECT_EQ(Skin::resource(Skin::PanelTitleMiddle).height(), Skin::TitleHeight);
     EXPECT_EQ(Skin::resource(Skin::BorderTop).height(), 2);
     EXPECT_EQ(Skin::resource(Skin::BorderLeft).width(), 2);
+    EXPECT_EQ(Skin::resource(Skin::PlayerBottom).height(), 57);
     EXPECT_FALSE(Skin::resource(Skin::TrayTipPicture).isNull());
     EXPECT_TRUE(Skin::resource(1).isNull());
     EXPECT_TRUE(Skin::resource(258).isNull());

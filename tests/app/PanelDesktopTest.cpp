@@ -1,62 +1,21 @@
 // The real program on a private X desktop (Xvfb, openbox, trayer): placement, the hot key,
 // docking, the tray icon, the single instance and a clean end on SIGTERM.
 #include "ChildProcess.h"
+#include "DesktopTools.h"
 #include "TempDir.h"
 #include "TestWait.h"
 #include "XDisplayFixture.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
-#include <QRect>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Copies the built program directory, so the test's data files stay in a folder of its own.
-bool copyTree(const QString& from, const QString& to)
+QString visibleWindow(const QString& title)
 {
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + QDir(from).relativeFilePath(src);
-        QDir().mkpath(QFileInfo(dst).absolutePath());
-        if (!QFile::copy(src, dst))
-            return false;
-        QFile::setPermissions(dst, QFileInfo(src).permissions());
-    }
-    return true;
-}
-
-// The visible windows whose title matches (xdotool matches without regard to case).
-QStringList visibleWindows(const QString& name)
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
-    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
-}
-
-QString visibleWindow(const QString& name)
-{
-    return visibleWindows(name).value(0);
-}
-
-QRect windowGeometry(const QString& id)
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
-    QRect g;
-    for (const QByteArray& line : r.out.split('\n')) {
-        const QList<QByteArray> kv = line.split('=');
-        if (kv.size() != 2)
-            continue;
-        const int v = kv[1].toInt();
-        if (kv[0] == "X") g.moveLeft(v);
-        if (kv[0] == "Y") g.moveTop(v);
-        if (kv[0] == "WIDTH") g.setWidth(v);
-        if (kv[0] == "HEIGHT") g.setHeight(v);
-    }
-    return g;
+    return visibleWindowsTitled(title).value(0);
 }
 
 void xdotool(const QStringList& args)
@@ -73,7 +32,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(copyTree(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
+        ASSERT_TRUE(copyProgramDir(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
         // Control + Alt + K shows and hides the panel.
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
         QDir().mkpath(config);
@@ -87,7 +46,7 @@ protected:
         EXPECT_TRUE(process.start(programDir.file(QStringLiteral("quillora")), {}, {},
                                   programDir.file(QStringLiteral("out.log")), programDir.file(QStringLiteral("err.log"))));
         QString id;
-        waitUntil([&] { return !(id = visibleWindow(QStringLiteral("^Quillora$"))).isEmpty(); }, 20000);
+        waitUntil([&] { return !(id = visibleWindow(QStringLiteral("Quillora"))).isEmpty(); }, 20000);
         return id;
     }
 };
@@ -113,9 +72,9 @@ TEST_F(PanelDesktop, RunsAsAPanelAtTheTopRight)
 
     // The hot key hides and shows it.
     xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")});
-    EXPECT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("^Quillora$")).isEmpty(); }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("Quillora")).isEmpty(); }, 5000));
     xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")});
-    EXPECT_TRUE(waitUntil([&] { return !visibleWindow(QStringLiteral("^Quillora$")).isEmpty(); }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return !visibleWindow(QStringLiteral("Quillora")).isEmpty(); }, 5000));
 
     // Pushed to the top with the pointer away, it collapses to a strip; the pointer on the
     // strip brings it back.
@@ -128,15 +87,13 @@ TEST_F(PanelDesktop, RunsAsAPanelAtTheTopRight)
 
     // A second start raises the first, says so and ends.
     xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")}); // hide the first
-    ASSERT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("^Quillora$")).isEmpty(); }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("Quillora")).isEmpty(); }, 5000));
     ChildProcess second;
     ASSERT_TRUE(second.start(programDir.file(QStringLiteral("quillora")), {}));
     QString box;
-    // Two windows are shown then: the first panel, come back, and the message box.
-    ASSERT_TRUE(waitUntil([&] { return visibleWindows(QStringLiteral("^quillora$")).size() == 2; }, 10000));
-    for (const QString& id : visibleWindows(QStringLiteral("^quillora$")))
-        if (id != panel)
-            box = id;
+    // The first panel comes back, and the second start's message box is shown.
+    ASSERT_TRUE(waitUntil([&] { return !(box = visibleWindow(QStringLiteral("quillora"))).isEmpty(); }, 10000));
+    EXPECT_EQ(visibleWindow(QStringLiteral("Quillora")), panel);
     xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     EXPECT_TRUE(waitUntil([&] { return !second.isRunning(); }, 10000));

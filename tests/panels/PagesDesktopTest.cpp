@@ -3,6 +3,7 @@
 // top, shows its message, and its program runs only once the message is closed.
 #include "AlarmList.h"
 #include "ChildProcess.h"
+#include "DesktopTools.h"
 #include "LaunchList.h"
 #include "TempDir.h"
 #include "TestWait.h"
@@ -18,39 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-bool copyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + QDir(from).relativeFilePath(src);
-        QDir().mkpath(QFileInfo(dst).absolutePath());
-        if (!QFile::copy(src, dst))
-            return false;
-        QFile::setPermissions(dst, QFileInfo(src).permissions());
-    }
-    return true;
-}
-
-QStringList visibleWindows(const QString& name)
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), name});
-    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
-}
-
-// The same, with the title compared exactly (xdotool's search ignores case, and the panel
-// "Quillora" and a message box captioned "quillora" differ only in case).
-QStringList visibleWindowsTitled(const QString& title)
-{
-    QStringList out;
-    for (const QString& id : visibleWindows(QLatin1Char('^') + title + QLatin1Char('$'))) {
-        const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id});
-        if (r.ok() && QString::fromUtf8(r.out).trimmed() == title)
-            out << id;
-    }
-    return out;
-}
 
 int visibleProgramWindows()
 {
@@ -79,7 +47,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(copyTree(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
+        ASSERT_TRUE(copyProgramDir(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
         // Control + Alt + K shows and hides the panel.
         const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
         QDir().mkpath(config);

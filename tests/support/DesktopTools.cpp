@@ -1,0 +1,63 @@
+#include "DesktopTools.h"
+
+#include "XDisplayFixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+bool copyProgramDir(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + QDir(from).relativeFilePath(src);
+        QDir().mkpath(QFileInfo(dst).absolutePath());
+        if (!QFile::copy(src, dst))
+            return false;
+        QFile::setPermissions(dst, QFileInfo(src).permissions());
+    }
+    return true;
+}
+
+QStringList visibleWindows(const QString& pattern)
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern});
+    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+}
+
+QStringList visibleWindowsTitled(const QString& title)
+{
+    QStringList out;
+    for (const QString& id : visibleWindows(QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$'))) {
+        const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), id});
+        if (r.ok() && QString::fromUtf8(r.out).trimmed() == title)
+            out << id;
+    }
+    return out;
+}
+
+QRect windowGeometry(const QString& id)
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
+    if (!r.ok())
+        return {};
+    QRect g;
+    for (const QByteArray& line : r.out.split('\n')) {
+        const QList<QByteArray> kv = line.split('=');
+        if (kv.size() != 2)
+            continue;
+        const int v = kv[1].toInt();
+        if (kv[0] == "X")
+            g.moveLeft(v);
+        else if (kv[0] == "Y")
+            g.moveTop(v);
+        else if (kv[0] == "WIDTH")
+            g.setWidth(v);
+        else if (kv[0] == "HEIGHT")
+            g.setHeight(v);
+    }
+    return g;
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// Helpers for tests that run the real program on the private X desktop.
+
+// Copies a program directory (the built build/bin) into `to` (ending in '/'), keeping the
+// files' permissions, so a test's data files stay in a folder of its own.
+bool copyProgramDir(const QString& from, const QString& to);
+
+// The visible windows whose title matches the regular expression (xdotool matches without
+// regard to case).
+QStringList visibleWindows(const QString& pattern);
+// The visible windows whose title is exactly `title` (the panel "Quillora" and a message box
+// captioned "quillora" differ only in case).
+QStringList visibleWindowsTitled(const QString& title);
+// A window's geometry as xdotool reports it; an empty rectangle when it cannot.
+QRect windowGeometry(const QString& id);

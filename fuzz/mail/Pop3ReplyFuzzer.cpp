@@ -109,5 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     server.join();
     QFile::remove(e.dir.path() + QStringLiteral("/m.eml"));
+    // What the sockets left for the event loop (a worker thread's end does the same).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
     return 0;
 }

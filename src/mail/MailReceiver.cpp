@@ -15,6 +15,7 @@ MailReceiver::~MailReceiver()
 {
     Abort();
     wait(-1);
+    delete m_thread;
 }
 
 QString MailReceiver::progressLine(int number, int total, int percent)

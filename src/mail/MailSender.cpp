@@ -18,6 +18,7 @@ MailSender::~MailSender()
 {
     Abort();
     wait(-1);
+    delete m_thread;
 }
 
 QString MailSender::progressLine(int number, int total, int percent)

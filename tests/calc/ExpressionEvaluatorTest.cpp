@@ -212,6 +212,48 @@ TEST(ExpressionEvaluator, ALongFlatFormulaIsScannedOnceToItsEnd)
     EXPECT_EQ(outcome.result, 40001.0);
 }
 
+// Each failing formula fails for its own reason: a formula that does not
+// parse is a syntax error, a failed guard is a domain error.
+TEST(ExpressionEvaluator, FailuresAreOfTheirKind)
+{
+    const struct {
+        const char* formula;
+        bool syntax;
+    } failures[] = {
+        {"2*7 MOD 3", true},
+        {"1E12345", true}, // the fifth exponent digit starts a second number
+        {"1.2.3", true},   // the second point starts a second number
+        {"2 3", true},
+        {"2a1", true},
+        {"1\t+2", true},
+        {"", true},
+        {"   ", true},
+        {"-(2+3)", true},
+        {"--2", true},
+        {"SIN 1", true},
+        {"b", true},
+        {"(1+2", true},
+        {"-2^2", false}, // (-2)^2: a negative base
+        {"(-8)^2", false},
+        {"0^2", false},
+        {"LN(0)", false},
+        {"SQRT(-1)", false},
+        {"1/0", false},
+        {"TRUNC(1e10)", false},
+        {"7 MOD 0.0000001", false},
+    };
+    for (const auto& f : failures) {
+        ExpressionEvaluator e(QString::fromUtf8(f.formula));
+        e.bindVariable(QStringLiteral("a1"), 30.0);
+        e.bindVariable(QStringLiteral("a2"), 45.0);
+        e.evaluate();
+        EXPECT_TRUE(e.failed()) << f.formula;
+        EXPECT_EQ(e.result(), 0.0) << f.formula;
+        EXPECT_EQ(e.syntaxError(), f.syntax) << f.formula;
+        EXPECT_EQ(e.domainError(), !f.syntax) << f.formula;
+    }
+}
+
 TEST(ExpressionEvaluator, DomainErrorsAndSyntaxErrorsAreTold)
 {
     ExpressionEvaluator domain(QStringLiteral("LN(0)+1"));

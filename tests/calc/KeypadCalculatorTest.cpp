@@ -84,6 +84,9 @@ const KeyCase kKeyCases[] = {
     {"1 2 3 BS 4", "4"},
     {"1 2 3 BS BS", "1"},
     {"1 . 2 5 BS", "1.2"},
+    // beyond the 32-bit range the tenth is still truncated, not wrapped
+    {"1 2 3 4 5 6 7 8 9 0 1 2 BS", "12345678901"},
+    {"1 2 3 4 5 6 7 8 9 0 1 2 +/- BS", "-12345678901"},
     {"3 0 sin", "0.5"},
     {"Radian 3 0 sin", shown(std::sin(30.0))},
     {"Inv 0 . 5 sin", shown(std::asin(0.5 * 0.017453292519943295756))},

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 template <class W>
@@ -28,9 +30,27 @@ W* named(W* w, int id)
     return w;
 }
 
+// A number edit that holds what is typed to its range: a value past either end becomes
+// that end (typing 75 into minutes gives 59) instead of the key being refused.
+class ClampingSpinBox final : public QSpinBox
+{
+public:
+    QValidator::State validate(QString& input, int& pos) const override
+    {
+        bool ok = false;
+        const qlonglong v = input.trimmed().toLongLong(&ok);
+        if (ok && (v < minimum() || v > maximum())) {
+            input = QString::number(std::clamp<qlonglong>(v, minimum(), maximum()));
+            pos = std::min<int>(pos, int(input.size()));
+            return QValidator::Acceptable;
+        }
+        return QSpinBox::validate(input, pos);
+    }
+};
+
 QSpinBox* spin(int id, int lo, int hi, int value)
 {
-    auto* s = named(new QSpinBox, id);
+    auto* s = named(new ClampingSpinBox, id);
     s->setRange(lo, hi);
     s->setValue(value);
     s->setKeyboardTracking(true);
@@ -229,7 +249,7 @@ void AlarmDialog::delayChanged()
 {
     if (m_syncing)
         return;
-    // The spin boxes hold their values to the ranges already.
+    // The edits hold their values to the ranges already (typed values included).
     const AlarmDelay d = AlarmDelay{m_hours->value(), m_minutes->value(), m_seconds->value()}.clamped();
     m_alarm.startTime = m_base + d.totalSeconds();
     showStart();

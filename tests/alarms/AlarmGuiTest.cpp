@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,43 @@ TEST_F(AlarmGui, DelayFieldsMoveTheStartTime)
     spin(&d, AlarmDialog::IdHours)->setValue(-40000);
     EXPECT_EQ(spin(&d, AlarmDialog::IdMinutes)->value(), 59);
     EXPECT_EQ(spin(&d, AlarmDialog::IdHours)->value(), -30000);
+}
+
+TEST_F(AlarmGui, TypedValuesBeyondTheRangesAreClamped)
+{
+    // Typed as a user types them, one key at a time: a value past the range becomes the
+    // nearest end of it instead of losing the key.
+    const struct
+    {
+        int id;
+        const char* typed;
+        int value;
+    } cases[] = {
+        {AlarmDialog::IdMinutes, "75", 59},
+        {AlarmDialog::IdMinutes, "-75", -59},
+        {AlarmDialog::IdSeconds, "61", 59},
+        {AlarmDialog::IdSeconds, "-100", -59},
+        {AlarmDialog::IdHours, "40000", 30000},
+        {AlarmDialog::IdHours, "-99999", -30000},
+        {AlarmDialog::IdSoundCount, "250", 100},
+    };
+    for (const auto& c : cases) {
+        AlarmRecord a;
+        a.playSound = 1;
+        AlarmDialog d(a, true, fake.clock());
+        QSpinBox* s = spin(&d, c.id);
+        s->setFocus();
+        s->selectAll();
+        QTest::keyClicks(s, QString::fromLatin1(c.typed));
+        EXPECT_EQ(s->value(), c.value) << c.typed;
+        EXPECT_EQ(s->text(), QString::number(c.value)) << c.typed;
+        if (c.id != AlarmDialog::IdSoundCount) {
+            const AlarmRecord r = d.alarm();
+            EXPECT_EQ(r.startTime - d.base(), qint64(r.delayHours) * 3600 + r.delayMinutes * 60 + r.delaySeconds) << c.typed;
+        } else {
+            EXPECT_EQ(d.alarm().soundCount, c.value);
+        }
+    }
 }
 
 TEST_F(AlarmGui, PickingADateRewritesTheDelay)

@@ -105,6 +105,7 @@ bool Pop3Client::Connect(const QString& server, int port)
 {
     m_cancelled = false;
     m_abort = false;
+    m_pipelining = Capability::Unknown;
     if (!m_socket.connectTo(server, port))
         return false;
     return okCommand({}); // the greeting
@@ -158,7 +159,21 @@ qint64 Pop3Client::ListSize(int number)
 bool Pop3Client::Retrieve(int number, const QString& path, bool deleteAfter)
 {
     m_abort = false;
-    const qint64 size = ListSize(number);
+    const Capability pipelining = canPipeline();
+    if (pipelining == Capability::Unknown)
+        return false;
+    qint64 size = -1;
+    const QByteArray n = QByteArray::number(number);
+    if (pipelining == Capability::Yes) {
+        // LIST and RETR go out together: both replies come back in one round trip.
+        QByteArray reply;
+        if (m_socket.send("LIST " + n + "\r\nRETR " + n + "\r\n") && m_socket.readLine(reply)) {
+            const QList<QByteArray> t = tokens(reply);
+            size = t.size() < 3 ? -1 : qMax<qint64>(leadingNumber(t[2]), -1);
+        }
+    } else {
+        size = ListSize(number);
+    }
     if (size < 0) {
         close();
         return false;
@@ -166,7 +181,7 @@ bool Pop3Client::Retrieve(int number, const QString& path, bool deleteAfter)
     // Only for the percentage: the message is read to its terminating line, whatever
     // LIST said.
     const qint64 expected = size + 4;
-    if (!okCommand("RETR " + QByteArray::number(number) + "\r\n"))
+    if (!okCommand(pipelining == Capability::Yes ? QByteArray() : "RETR " + n + "\r\n"))
         return false;
 
     const QByteArray native = QFile::encodeName(path);
@@ -240,6 +255,33 @@ bool Pop3Client::Retrieve(int number, const QString& path, bool deleteAfter)
     if (deleteAfter && !okCommand("DELE " + QByteArray::number(number) + "\r\n"))
         return false;
     return true;
+}
+
+Pop3Client::Capability Pop3Client::canPipeline()
+{
+    if (m_pipelining != Capability::Unknown)
+        return m_pipelining;
+    // RFC 2449: commands may be sent ahead of their replies only when the server says so.
+    QByteArray line;
+    if (!command("CAPA\r\n", line)) {
+        close();
+        return Capability::Unknown;
+    }
+    Capability found = Capability::No;
+    if (line.startsWith("+OK")) {
+        for (int lines = 0;; ++lines) {
+            if (lines > 1000 || !m_socket.readLine(line)) {
+                close();
+                return Capability::Unknown;
+            }
+            if (line == ".")
+                break;
+            if (line.trimmed().compare("PIPELINING", Qt::CaseInsensitive) == 0)
+                found = Capability::Yes;
+        }
+    }
+    m_pipelining = found;
+    return found;
 }
 
 bool Pop3Client::Quit()

@@ -56,6 +56,10 @@ public:
     static qint64 leadingNumber(const QByteArray& token);
 
 private:
+    enum class Capability { Unknown, No, Yes };
+    // Whether the server takes pipelined commands; asked once per connection (CAPA)
+    // before the first transfer. Unknown: the question failed and the connection is closed.
+    Capability canPipeline();
     bool command(const QByteArray& text, QByteArray& reply);
     bool okCommand(const QByteArray& text);
 
@@ -63,5 +67,6 @@ private:
     Progress m_progress;
     std::atomic<bool> m_abort{false};     // the transfer in progress stops
     std::atomic<bool> m_cancelled{false}; // the connection is finished: waits end at once
+    Capability m_pipelining = Capability::Unknown;
     MailSocket m_socket;
 };

@@ -33,27 +33,36 @@ QList<S::Step> loggedIn(QList<S::Step> rest)
     return s + rest;
 }
 
+// The capability question before the first transfer, answered with `reply`.
+QList<S::Step> capa(const QByteArray& reply = "-ERR\r\n")
+{
+    return {S::readLine(), S::send(reply)};
+}
+
 } // namespace
 
 TEST_F(ShortTimeout, Pop3RepliesAreReadAsWholeLines)
 {
     // The greeting in two receives, then RETR whose data comes in the same receive as
     // "+OK", with a LIST size that is far too small and one that is far too large.
+    // Both with a server that takes pipelined commands and with one that does not.
     const QByteArray data = "Subject: a\r\n\r\n..dot\r\nbody\r\n";
-    for (const char* listSize : {"5", "999999"}) {
-        S server(loggedIn({S::readLine(), S::send(QByteArray("+OK 1 ") + listSize + "\r\n"), S::readLine(),
-                           S::send("+OK message follows\r\n" + data + ".\r\n"), S::readLine(), S::send("+OK deleted\r\n"),
-                           S::readLine(), S::send("+OK bye\r\n")}));
-        // Split greeting: a separate server would need its own script; the split is tested below.
-        Pop3Client c(codec);
-        ASSERT_TRUE(c.Connect(QStringLiteral("127.0.0.1"), server.port()));
-        ASSERT_TRUE(c.Login(QStringLiteral("u"), QStringLiteral("p")));
-        const QString file = dir.file(QStringLiteral("m.eml"));
-        ASSERT_TRUE(c.Retrieve(1, file, true)) << listSize;
-        EXPECT_EQ(dir.read(QStringLiteral("m.eml")), "Subject: a\r\n\r\n.dot\r\nbody\r\n") << listSize;
-        EXPECT_TRUE(c.Quit());
-        EXPECT_TRUE(server.lines().contains("DELE 1"));
-    }
+    for (const QByteArray capability : {QByteArray("-ERR\r\n"), QByteArray("+OK\r\nTOP\r\nPIPELINING\r\n.\r\n")})
+        for (const char* listSize : {"5", "999999"}) {
+            S server(loggedIn(capa(capability)
+                              + QList<S::Step>{S::readLine(), S::send(QByteArray("+OK 1 ") + listSize + "\r\n"), S::readLine(),
+                                               S::send("+OK message follows\r\n" + data + ".\r\n"), S::readLine(),
+                                               S::send("+OK deleted\r\n"), S::readLine(), S::send("+OK bye\r\n")}));
+            Pop3Client c(codec);
+            ASSERT_TRUE(c.Connect(QStringLiteral("127.0.0.1"), server.port()));
+            ASSERT_TRUE(c.Login(QStringLiteral("u"), QStringLiteral("p")));
+            const QString file = dir.file(QStringLiteral("m.eml"));
+            ASSERT_TRUE(c.Retrieve(1, file, true)) << listSize;
+            EXPECT_EQ(dir.read(QStringLiteral("m.eml")), "Subject: a\r\n\r\n.dot\r\nbody\r\n") << listSize;
+            EXPECT_TRUE(c.Quit());
+            const QList<QByteArray> sent = server.lines();
+            EXPECT_EQ(sent, (QList<QByteArray>{"USER u", "PASS p", "CAPA", "LIST 1", "RETR 1", "DELE 1", "QUIT"}));
+        }
 
     S split({S::send("+O", 100), S::send("K hello\r\n")});
     Pop3Client c(codec);
@@ -94,7 +103,7 @@ TEST_F(ShortTimeout, Pop3FailuresEndCleanly)
         {"RETR refused", {S::readLine(), S::send("+OK 1 100\r\n"), S::readLine(), S::send("-ERR no\r\n")}},
     };
     for (const Retr& r : retrs) {
-        S server(loggedIn(r.rest));
+        S server(loggedIn(capa() + r.rest));
         Pop3Client c(codec);
         ASSERT_TRUE(c.Connect(QStringLiteral("127.0.0.1"), server.port())) << r.what;
         ASSERT_TRUE(c.Login(QStringLiteral("u"), QStringLiteral("p"))) << r.what;

@@ -156,6 +156,36 @@ TEST(UnitConverter, EveryPairConvertsThereAndBack)
     }
 }
 
+// The same temperature in Reaumur, Celsius, Fahrenheit, Kelvin and Rankine:
+// every formula, from each unit to each other one, gives it.
+TEST(UnitConverter, EveryTemperatureFormulaGivesTheSameTemperature)
+{
+    const struct {
+        double value[5];
+        const char* shown[5];
+    } same[] = {
+        {{80, 100, 212, 373.15, 671.67}, {"80", "100", "212", "373.15", "671.67"}},
+        {{-32, -40, -40, 233.15, 419.67}, {"-32", "-40", "-40", "233.15", "419.67"}},
+        {{0, 0, 32, 273.15, 491.67}, {"0", "0", "32", "273.15", "491.67"}},
+    };
+    UnitConverter c;
+    c.selectCategory(QString::fromUtf16(UnitTables::temperatureName));
+    ASSERT_NE(c.currentCategory(), nullptr);
+    ASSERT_EQ(c.currentCategory()->size(), 5);
+    for (const auto& t : same) {
+        for (int from = 0; from < 5; ++from) {
+            for (int to = 0; to < 5; ++to) {
+                c.setFromValue(t.value[from]);
+                c.setFromIndex(from);
+                c.setToIndex(to);
+                EXPECT_EQ(NumberText::format(c.toValue()).toStdString(), t.shown[to])
+                    << c.currentCategory()->units.at(from).toStdString() << " " << t.value[from] << " -> "
+                    << c.currentCategory()->units.at(to).toStdString();
+            }
+        }
+    }
+}
+
 TEST(UnitConverter, LaterToEarlierUsesTheReciprocal)
 {
     UnitConverter c;

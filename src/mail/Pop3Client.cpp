@@ -201,14 +201,14 @@ bool Pop3Client::Retrieve(int number, const QString& path, bool deleteAfter)
         const char* p = out.constData();
         qsizetype left = out.size();
         while (left > 0) {
-            const ssize_t n = ::write(fd, p, size_t(left));
-            if (n < 0) {
+            const ssize_t put = ::write(fd, p, size_t(left));
+            if (put < 0) {
                 if (errno == EINTR)
                     continue;
                 return false;
             }
-            p += n;
-            left -= n;
+            p += put;
+            left -= put;
         }
         out.clear();
         return true;

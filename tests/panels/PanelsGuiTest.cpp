@@ -126,6 +126,14 @@ TEST_F(PanelsGui, EmptyBootShowsThePlaceholderAndAddReplacesIt)
     const LaunchList stored = readList(boot.itemFile());
     ASSERT_EQ(stored.items.size(), 1);
     EXPECT_EQ(stored.items.at(0), (LaunchItem{QStringLiteral("P"), dir.file(QStringLiteral("prog"))}));
+
+    // A one- or two-letter item is an item like any other: adding before it keeps it.
+    boot.resize(200, 300);
+    boot.show();
+    answer(QStringLiteral("QR"), dir.file(QStringLiteral("prog")), LaunchItemDialog::IdDir);
+    rightClick(boot.listView(), 0, ItemPanel::IdBootAdd);
+    EXPECT_EQ(rowTexts(boot.listView()), (QStringList{QStringLiteral(" QR"), QStringLiteral(" P")}));
+    EXPECT_EQ(readList(boot.itemFile()).items.size(), 2);
 }
 
 TEST_F(PanelsGui, AddInsertsBeforeTheRightClickedRow)

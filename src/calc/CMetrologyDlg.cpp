@@ -33,9 +33,6 @@ CMetrologyDlg::CMetrologyDlg(QWidget* parent)
     : SkinnedDialog(QStringLiteral("Metrology"), 0, parent)
 {
     setObjectName(QStringLiteral("CMetrologyDlg"));
-    // The converter has a task-bar button of its own: a normal top-level
-    // window rather than a dialog of the panel, which task bars leave out.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
 
     auto* layout = new QHBoxLayout(body());
     layout->setContentsMargins(10, 8, 10, 10);

@@ -88,6 +88,16 @@ void ItemListView::setRowText(int r, const QString& text)
         it->setText(text);
 }
 
+void ItemListView::focusInEvent(QFocusEvent* event)
+{
+    // The list's own focus handling makes the first row current (and frames it) when the
+    // page gets the focus; a row becomes current only when the user picks one.
+    const bool hadCurrent = currentIndex().isValid();
+    QListWidget::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
 void ItemListView::contextMenuEvent(QContextMenuEvent* event)
 {
     const QPoint local = viewport()->mapFromGlobal(event->globalPos());

@@ -41,6 +41,7 @@ Q_SIGNALS:
     void rowDoubleClicked(int row);
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 

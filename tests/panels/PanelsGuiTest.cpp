@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -292,6 +293,38 @@ TEST_F(PanelsGui, GameAndWorkRows)
     Q_EMIT work.listView()->rowDoubleClicked(0);
     Q_EMIT work.listView()->rowDoubleClicked(-1);
     EXPECT_EQ(diary, 1);
+}
+
+TEST_F(PanelsGui, NoRowIsCurrentWhenAListGetsTheFocus)
+{
+    // The focus frame would otherwise sit on the first row (the placeholder's empty row,
+    // " Same Game") as soon as the page is shown.
+    writeList(dir.file(QStringLiteral("Favorite.tmp")), {{QStringLiteral("a"), QStringLiteral("a.org")}});
+    ItemPanel boot(ItemPanel::Kind::Boot, dir.path(), fake.platform());
+    ItemPanel fav(ItemPanel::Kind::Favorite, dir.path(), fake.platform());
+    GamePanel game(dir.path());
+    WorkPanel work(dir.path());
+    for (QWidget* page : std::initializer_list<QWidget*>{&boot, &fav, &game, &work}) {
+        page->resize(200, 300);
+        page->show();
+        auto* view = page->findChild<ItemListView*>();
+        ASSERT_NE(view, nullptr);
+        for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason, Qt::OtherFocusReason}) {
+            view->clearFocus();
+            QFocusEvent in(QEvent::FocusIn, reason);
+            QApplication::sendEvent(view, &in);
+            EXPECT_EQ(view->currentRow(), -1) << page->objectName().toStdString() << ' ' << reason;
+        }
+    }
+    // The keyboard still reaches the rows.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(fav.listView(), &down);
+    EXPECT_EQ(fav.listView()->currentRow(), 0);
+    // After a rebuild too.
+    boot.rebuild();
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(boot.listView(), &in);
+    EXPECT_EQ(boot.listView()->currentRow(), -1);
 }
 
 TEST_F(PanelsGui, PageGeometry)

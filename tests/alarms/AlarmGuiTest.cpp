@@ -301,6 +301,62 @@ TEST_F(AlarmGui, PageAddsEditsAndStoresAlarms)
     EXPECT_EQ(stored.lastOpenedIndex, 0);
 }
 
+TEST_F(AlarmGui, PageInsertsBeforeTheRightClickedRowAndDeletesTheSelection)
+{
+    AlarmList l;
+    for (const char* n : {"a", "b", "c"}) {
+        AlarmRecord a;
+        a.name = QString::fromLatin1(n);
+        a.repeat = AlarmRecord::Never;
+        l.items.append(a);
+    }
+    ASSERT_TRUE(l.store(dir.file(QStringLiteral("Alarm.tmp"))));
+    AlarmPage page(dir.path(), fake.platform());
+    page.resize(200, 300);
+    page.show();
+    ItemListView* view = page.listView();
+    const auto rows = [view] {
+        QStringList out;
+        for (int i = 0; i < view->count(); ++i)
+            out << view->item(i)->text();
+        return out;
+    };
+
+    const auto answerName = [](const QString& name) {
+        whenModal([name](QDialog* d) {
+            setText(d, AlarmDialog::IdName, name);
+            click(d, AlarmDialog::IdOk);
+        });
+    };
+    answerName(QStringLiteral("new"));
+    rightClick(view, 1, AlarmPage::IdAdd);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral(" a"), QStringLiteral(" new"), QStringLiteral(" b"), QStringLiteral(" c")}));
+    answerName(QStringLiteral("top"));
+    rightClick(view, -1, AlarmPage::IdAdd);
+    EXPECT_EQ(rows().first(), QStringLiteral(" top"));
+
+    // Rows 1 and 3 go; the others keep their order.
+    view->clearSelection();
+    view->item(1)->setSelected(true);
+    view->item(3)->setSelected(true);
+    rightClick(view, 3, AlarmPage::IdDelete);
+    EXPECT_EQ(rows(), (QStringList{QStringLiteral(" top"), QStringLiteral(" new"), QStringLiteral(" c")}));
+    AlarmList stored;
+    ASSERT_EQ(stored.load(page.itemFile()), DataFile::LoadStatus::Loaded);
+    EXPECT_EQ(stored.items.size(), 3);
+
+    // All of them: the placeholder comes back and the file holds none; Delete on the
+    // placeholder changes nothing.
+    view->selectAll();
+    rightClick(view, 0, AlarmPage::IdDelete);
+    EXPECT_TRUE(view->showsPlaceholder());
+    EXPECT_EQ(dir.read(QStringLiteral("Alarm.tmp")).left(4), QByteArray(4, '\0'));
+    view->selectAll();
+    page.deleteSelected();
+    EXPECT_TRUE(view->showsPlaceholder());
+    EXPECT_EQ(rows(), (QStringList{QString(), AlarmPage::prompt()}));
+}
+
 namespace {
 class CountingHost final : public PopUpHost
 {

@@ -1,8 +1,13 @@
 #pragma once
+#include "ItemListView.h"
+#include "PopupMenu.h"
+
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QAbstractButton>
 #include <QTimer>
 
@@ -68,4 +73,25 @@ inline void click(QWidget* parent, int id)
 {
     if (auto* b = child<QAbstractButton>(parent, id))
         b->click();
+}
+
+// Right-clicks a row of a page's list (or empty space with row -1) and chooses `id` from
+// the menu that opens.
+inline void rightClick(ItemListView* view, int row, int id)
+{
+    PopupMenu::setNextChoice(id);
+    QPoint pos(2, 2);
+    if (row >= 0)
+        pos = view->visualItemRect(view->item(row)).center();
+    else
+        pos = QPoint(5, view->viewport()->height() - 3);
+    // As with a real mouse: the press (which selects the row under it), the release,
+    // then the context menu request.
+    const QPoint global = view->viewport()->mapToGlobal(pos);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(global), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos), QPointF(global), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &release);
+    QContextMenuEvent ev(QContextMenuEvent::Mouse, pos, global);
+    QApplication::sendEvent(view->viewport(), &ev);
 }

@@ -77,26 +77,6 @@ protected:
         });
     }
 
-    // Right-clicks a row (or empty space with row -1) and chooses `id` from the menu.
-    static void rightClick(ItemListView* view, int row, int id)
-    {
-        PopupMenu::setNextChoice(id);
-        QPoint pos(2, 2);
-        if (row >= 0)
-            pos = view->visualItemRect(view->item(row)).center();
-        else
-            pos = QPoint(5, view->viewport()->height() - 3);
-        // As with a real mouse: the press (which selects the row under it), the release,
-        // then the context menu request.
-        const QPoint global = view->viewport()->mapToGlobal(pos);
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), QPointF(global), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(pos), QPointF(global), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(view->viewport(), &release);
-        QContextMenuEvent ev(QContextMenuEvent::Mouse, pos, global);
-        QApplication::sendEvent(view->viewport(), &ev);
-    }
-
     FakePlatform fake;
     TempDir dir;
 };

@@ -278,7 +278,8 @@ void CMarrowbyDlg::createTray()
         if (reason == QSystemTrayIcon::DoubleClick)
             restoreFromTray();
         else if (reason == QSystemTrayIcon::Context)
-            showTrayMenu();
+            // Not inside the icon's own mouse handler: "Exit" removes the icon.
+            QMetaObject::invokeMethod(this, &CMarrowbyDlg::showTrayMenu, Qt::QueuedConnection);
     });
     m_tray->show();
 }

@@ -24,6 +24,33 @@ void xdotool(const QStringList& args)
     ASSERT_TRUE(r.ok()) << args.join(QLatin1Char(' ')).toStdString() << r.err.constData();
 }
 
+// The program's visible windows (its panel, tray icon, menus and message boxes).
+QStringList programWindows()
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                             QStringLiteral("--class"), QStringLiteral("quillora")});
+    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+}
+
+// A visible window of the program that is none of `known`, once one appears.
+QString newProgramWindow(const QStringList& known, int timeoutMs = 5000)
+{
+    QString found;
+    waitUntil([&] {
+        for (const QString& id : programWindows())
+            if (!known.contains(id))
+                found = id;
+        return !found.isEmpty();
+    }, timeoutMs);
+    return found;
+}
+
+void clickAt(const QPoint& p, int button = 1)
+{
+    xdotool({QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())});
+    xdotool({QStringLiteral("click"), QString::number(button)});
+}
+
 class PanelDesktop : public ::testing::Test
 {
 protected:
@@ -88,12 +115,14 @@ TEST_F(PanelDesktop, RunsAsAPanelAtTheTopRight)
     // A second start raises the first, says so and ends.
     xdotool({QStringLiteral("key"), QStringLiteral("ctrl+alt+k")}); // hide the first
     ASSERT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("Quillora")).isEmpty(); }, 5000));
+    const QStringList before = programWindows() << panel;
     ChildProcess second;
     ASSERT_TRUE(second.start(programDir.file(QStringLiteral("quillora")), {}));
-    QString box;
     // The first panel comes back, and the second start's message box is shown.
-    ASSERT_TRUE(waitUntil([&] { return !(box = visibleWindow(QStringLiteral("quillora"))).isEmpty(); }, 10000));
-    EXPECT_EQ(visibleWindow(QStringLiteral("Quillora")), panel);
+    const QString box = newProgramWindow(before, 10000);
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_EQ(runTool(QStringLiteral("xdotool"), {QStringLiteral("getwindowname"), box}).out.trimmed(), QByteArray("quillora"));
+    EXPECT_TRUE(waitUntil([&] { return visibleWindow(QStringLiteral("Quillora")) == panel; }, 5000));
     xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     EXPECT_TRUE(waitUntil([&] { return !second.isRunning(); }, 10000));
@@ -106,3 +135,27 @@ TEST_F(PanelDesktop, RunsAsAPanelAtTheTopRight)
     const QByteArray saved = programDir.read(QStringLiteral("Transparence"));
     EXPECT_EQ(saved.size(), 19);
 }
+
+TEST_F(PanelDesktop, TrayMenuExitEndsTheProgramAndSavesTheSettings)
+{
+    const QString panel = start(first);
+    ASSERT_FALSE(panel.isEmpty()) << programDir.read(QStringLiteral("err.log")).constData();
+    // The tray icon: the program's other window, embedded in trayer.
+    const QString icon = newProgramWindow({panel}, 10000);
+    ASSERT_FALSE(icon.isEmpty());
+    ASSERT_EQ(windowGeometry(icon).size(), QSize(22, 22));
+    const QStringList known = programWindows();
+    clickAt(windowGeometry(icon).center(), 3);
+    // The menu opens at the pointer: "Setting" above, "Exit" below.
+    const QString menu = newProgramWindow(known);
+    ASSERT_FALSE(menu.isEmpty());
+    const QRect m = windowGeometry(menu);
+    clickAt(QPoint(m.center().x(), m.top() + m.height() * 3 / 4));
+
+    ASSERT_TRUE(waitUntil([&] { return !first.isRunning(); }, 10000));
+    EXPECT_EQ(first.exitCode(), 0) << programDir.read(QStringLiteral("err.log")).constData();
+    EXPECT_EQ(programDir.read(QStringLiteral("Transparence")).size(), 19);
+    // The companion control was unregistered on the way out.
+    EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillora/Marrowby.control")));
+}
+

@@ -92,7 +92,9 @@ CMarrowbyDlg::CMarrowbyDlg(const QString& programDir, Platform& platform, QWidge
     setWindowTitle(QStringLiteral("Quillora"));
     setWindowIcon(Skin::programIcon());
     setMouseTracking(true);
-    setMinimumSize(1, 1);
+    // The window manager keeps to these limits while the user drags an edge; the docking
+    // strip lifts the height limit while it is wanted (setDockGeometry()).
+    setMinimumSize(MinimumWidth, 1);
     resize(MinimumWidth, 440);
 
     createButtons();
@@ -438,11 +440,8 @@ void CMarrowbyDlg::minimizeToTray()
 void CMarrowbyDlg::restoreFromTray()
 {
     const QRect g = geometry();
-    if (g.height() < 10) {
-        m_dockResizing = true;
-        setGeometry(g.left(), g.top() + 5, g.width(), m_docking.expandedHeight());
-        m_dockResizing = false;
-    }
+    if (g.height() < 10)
+        setDockGeometry(QRect(g.left(), g.top() + 5, g.width(), m_docking.expandedHeight()));
     showPanel();
 }
 
@@ -518,6 +517,7 @@ void CMarrowbyDlg::resizeEvent(QResizeEvent* event)
         // A size the user gave the panel is the size it docks back to.
         if (isVisible() && !Docking::isCollapsed(g))
             m_docking.setExpandedHeight(height());
+        holdMinimumHeight();
     }
     layoutControls();
     // A frame wider than 2 pixels would show around the skin: clip it away.
@@ -568,6 +568,25 @@ void CMarrowbyDlg::leaveEvent(QEvent* event)
     armDocking();
 }
 
+void CMarrowbyDlg::setDockGeometry(const QRect& r)
+{
+    m_dockResizing = true;
+    if (r.height() < MinimumHeight)
+        setMinimumHeight(1);
+    setGeometry(r);
+    m_dockResizing = false;
+    holdMinimumHeight();
+}
+
+void CMarrowbyDlg::holdMinimumHeight()
+{
+    // A window manager that drives a resize itself does not take a size back from the
+    // program in the middle of it, so the lowest height the user may drag to is a limit
+    // it knows. The docking strip needs it lifted (setDockGeometry()).
+    if (height() >= MinimumHeight && minimumHeight() != MinimumHeight)
+        setMinimumHeight(MinimumHeight);
+}
+
 void CMarrowbyDlg::armDocking()
 {
     // Nothing can change away from the top edge while the panel is expanded.
@@ -581,11 +600,8 @@ void CMarrowbyDlg::dockingStep()
         return;
     const QRect g = geometry();
     const QRect next = m_docking.step(g, m_platform.desktop->cursorPos());
-    if (next != g) {
-        m_dockResizing = true;
-        setGeometry(next);
-        m_dockResizing = false;
-    }
+    if (next != g)
+        setDockGeometry(next);
     if (Docking::isDockingZone(next)) {
         if (!m_dockWatch.isActive())
             m_dockWatch.start();
@@ -623,6 +639,8 @@ void CMarrowbyDlg::mousePressEvent(QMouseEvent* event)
     }
     QWindow* w = windowHandle();
     const Qt::Edges edges = resizeEdgesAt(event->position().toPoint());
+    if (edges && !Docking::isCollapsed(geometry()))
+        setMinimumHeight(MinimumHeight); // what the resize rule gives a panel resized with the pointer on it
     if (w && edges && w->startSystemResize(edges))
         return;
     // The client area acts as a caption.

@@ -112,6 +112,9 @@ private:
     void registerHotKeys();
     void layoutControls();
     void armDocking();
+    // Geometry changes of the docking and the tray icon, which the resize rules leave alone.
+    void setDockGeometry(const QRect& r);
+    void holdMinimumHeight();
     void showTrayMenu();
     void showMailMenu();
     void showAboutBox();

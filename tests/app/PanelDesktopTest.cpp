@@ -159,3 +159,30 @@ TEST_F(PanelDesktop, TrayMenuExitEndsTheProgramAndSavesTheSettings)
     EXPECT_FALSE(QFile::exists(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillora/Marrowby.control")));
 }
 
+TEST_F(PanelDesktop, DraggingTheBottomEdgeStopsAtTheLowestHeight)
+{
+    const QString panel = start(first);
+    ASSERT_FALSE(panel.isEmpty()) << programDir.read(QStringLiteral("err.log")).constData();
+    ASSERT_TRUE(waitUntil([&] { return windowGeometry(panel) == QRect(804, 10, 210, 440); }, 5000));
+    // The bottom edge, right of the tool buttons.
+    const int x = 804 + 190;
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(10 + 440 - 2)});
+    xdotool({QStringLiteral("mousedown"), QStringLiteral("1")});
+    // Once the window manager has taken the drag, the edge follows the pointer.
+    int y = 420;
+    ASSERT_TRUE(waitUntil([&] {
+        y = y == 420 ? 421 : 420;
+        xdotool({QStringLiteral("mousemove"), QString::number(x), QString::number(y)});
+        return windowGeometry(panel).height() < 440;
+    }, 5000));
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QStringLiteral("300")});
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QStringLiteral("250")});
+    // Dragged to 240 pixels with the pointer inside, the panel stays 350 high, while the
+    // button is still held and after it is released.
+    EXPECT_TRUE(waitUntil([&] { return windowGeometry(panel).height() == 350; }, 5000)) << windowGeometry(panel).height();
+    xdotool({QStringLiteral("mouseup"), QStringLiteral("1")});
+    EXPECT_TRUE(waitUntil([&] { return windowGeometry(panel).height() == 350; }, 5000)) << windowGeometry(panel).height();
+    // The window really is 350 high a moment later as well (the program agrees with the window manager).
+    xdotool({QStringLiteral("mousemove"), QString::number(x), QStringLiteral("200")});
+    EXPECT_FALSE(waitUntil([&] { return windowGeometry(panel).height() != 350; }, 500)) << windowGeometry(panel).height();
+}

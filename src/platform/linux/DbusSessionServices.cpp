@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int QuickTimeoutMs = 5000;
-constexpr int InteractiveTimeoutMs = 120000;
 const QString Login1 = QStringLiteral("org.freedesktop.login1");
 
 bool succeeded(const QDBusMessage& reply)
@@ -41,11 +40,16 @@ bool DbusSessionServices::powerOff()
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected())
         return false;
+    if (!bus.interface() || !bus.interface()->isServiceRegistered(Login1).value())
+        return false;
     QDBusMessage call = login1Call(QStringLiteral("/org/freedesktop/login1"),
                                    QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
     call.setInteractiveAuthorizationAllowed(true);
     call << true;
-    return succeeded(bus.call(call, QDBus::Block, InteractiveTimeoutMs));
+    // The desktop may ask for a password first: the request goes out without waiting, so the
+    // program (its alarms among them) keeps running while the user answers. A refusal then
+    // simply leaves the machine on.
+    return bus.send(call);
 }
 
 bool DbusSessionServices::lockSession()

@@ -1,3 +1,4 @@
+#include "BitmapButton.h"
 #include "CHideTipDlg.h"
 #include "CMarrowbyDlg.h"
 #include "CSettingDlg.h"
@@ -5,6 +6,7 @@
 #include "HelpViewer.h"
 #include "LineTrackBar.h"
 #include "PanelSettings.h"
+#include "Skin.h"
 #include "TempDir.h"
 #include "TestWait.h"
 
@@ -12,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QStackedWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -207,4 +210,104 @@ TEST_F(PanelFixture, NarrowOrLowPanelIsEnlarged)
     fake.desktop().setCursorPos(panel->geometry().topLeft() + QPoint(40, 40));
     panel->resize(210, 200);
     EXPECT_EQ(panel->height(), 350);
+}
+
+TEST_F(PanelFixture, ButtonsCarryTheirTooltipsPicturesAndPlaces)
+{
+    auto panel = makePanel();
+    panel->resize(260, 500); // every place follows the width W and the height H
+    const int W = 260, H = 500;
+    struct Case { int id; const char* tip; QRect place; int normal; int pressed; };
+    const Case cases[] = {
+        {1010, "Diary", QRect(0, 79, 29, 33), 234, 237},
+        {1004, "Alarm", QRect(0, 112, 29, 33), 192, 195},
+        {1006, "Favorite", QRect(0, 145, 29, 33), 206, 209},
+        {1009, "System Tool", QRect(0, 178, 29, 33), 227, 230},
+        {1005, "Boot custom program at startup", QRect(0, 211, 29, 33), 196, 199},
+        {1002, "Player", QRect(0, 244, 29, 33), 220, 223},
+        {1003, "Game", QRect(0, 277, 29, 33), 210, 213},
+        {1013, "Metrology", QRect(20, H - 29, 29, 29), 217, 218},
+        {1012, "Calculator", QRect(49, H - 29, 29, 29), 200, 201},
+        {1011, "Mail", QRect(78, H - 29, 29, 29), 216, 214},
+        {1014, "Calendar", QRect(107, H - 29, 29, 29), 203, 204},
+        {1016, "Shortcut Key", QRect(136, H - 29, 29, 29), 224, 225},
+        {1017, "Minimize", QRect(W - 54, 0, 17, 20), 244, 245},
+        {1018, "Setting", QRect(W - 37, 0, 17, 20), 241, 242},
+        {1019, "Close", QRect(W - 20, 0, 17, 20), 238, 239},
+    };
+    for (const Case& c : cases) {
+        auto* b = panel->findChild<BitmapButton*>(QStringLiteral("id%1").arg(c.id));
+        ASSERT_NE(b, nullptr) << c.id;
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(c.tip)) << c.id;
+        EXPECT_EQ(b->geometry(), c.place) << c.id;
+        const bool selected = b->isSelected();
+        b->setSelected(false);
+        EXPECT_EQ(b->currentImage().toImage(), Skin::resource(c.normal).toImage()) << c.id;
+        b->setDown(true);
+        EXPECT_EQ(b->currentImage().toImage(), Skin::resource(c.pressed).toImage()) << c.id;
+        b->setDown(false);
+        b->setSelected(selected);
+    }
+    EXPECT_EQ(panel->findChild<QWidget*>(QStringLiteral("id1142"))->geometry(), QRect(0, 20, W - 1, 56));
+    EXPECT_EQ(panel->findChild<QWidget*>(QStringLiteral("CPanelTab"))->geometry(), QRect(29, 79, W - 31, H - 113));
+}
+
+TEST_F(PanelFixture, TheChosenCategoryShowsItsPageAndTheOnlyPressedButton)
+{
+    auto panel = makePanel();
+    auto* pages = panel->findChild<QStackedWidget*>(QStringLiteral("CPanelTab"));
+    ASSERT_NE(pages, nullptr);
+    // Category buttons in category order 1..7.
+    const int ids[] = {1010, 1004, 1006, 1009, 1005, 1002, 1003};
+    auto looks = [&] {
+        QString s;
+        for (int id : ids)
+            s += panel->findChild<BitmapButton*>(QStringLiteral("id%1").arg(id))->currentLook() == BitmapButton::Look::Pressed ? u'P' : u'-';
+        return s;
+    };
+    EXPECT_EQ(pages->currentIndex(), 6); // Game after start-up
+    EXPECT_EQ(looks(), QStringLiteral("------P"));
+    for (int category = 1; category <= 7; ++category) {
+        panel->findChild<BitmapButton*>(QStringLiteral("id%1").arg(ids[category - 1]))->click();
+        EXPECT_EQ(panel->category(), category);
+        EXPECT_EQ(pages->currentIndex(), category - 1);
+        QString expected(7, u'-');
+        expected[category - 1] = u'P';
+        EXPECT_EQ(looks(), expected);
+    }
+}
+
+TEST_F(PanelFixture, TrayDoubleClickOnACollapsedPanelBringsItBackBelowTheEdge)
+{
+    auto panel = makePanel();
+    panel->move(700, 1);
+    ASSERT_TRUE(waitUntil([&] { return panel->geometry() == QRect(700, 0, 210, 3); }, 2000));
+    panel->hide();
+    panel->restoreFromTray();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->geometry(), QRect(700, 5, 210, 440));
+}
+
+TEST_F(PanelFixture, RunOnLogonIsOnOnlyWhenTheValueHoldsThisProgram)
+{
+    const QString key = CMarrowbyDlg::runKey();
+    struct Case { QString value; bool on; }; // a null value: none stored
+    const Case cases[] = {
+        {QString(), false},
+        {QStringLiteral("zzz:"), false},
+        {QStringLiteral("/elsewhere/quillora"), false},
+        {QCoreApplication::applicationFilePath(), true},
+    };
+    for (const Case& c : cases) {
+        if (c.value.isNull())
+            fake.registry().removeValue(key, QStringLiteral("Quillora"));
+        else
+            fake.registry().writeString(key, QStringLiteral("Quillora"), c.value);
+        auto panel = makePanel();
+        panel->openSettings();
+        auto* run = panel->findChild<QCheckBox*>(QStringLiteral("id%1").arg(int(CSettingDlg::IdRunOnLogon)));
+        ASSERT_NE(run, nullptr);
+        EXPECT_EQ(run->isChecked(), c.on) << qPrintable(c.value);
+        EXPECT_TRUE(run->isEnabled()); // the panel has no frame
+    }
 }

@@ -498,7 +498,8 @@ void CMarrowbyDlg::paintEvent(QPaintEvent*)
     Skin::paintPanel(p, rect(), frameWidth() <= 2);
     p.setFont(TitleStrip::titleFont());
     p.setPen(Qt::white);
-    p.drawText(QRect(10, 3, width() - 64, 17), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+    // At (10, 5), as the tool windows' title strips have it.
+    p.drawText(QRect(10, 5, width() - 64, p.fontMetrics().height()), Qt::AlignLeft | Qt::AlignTop, windowTitle());
 }
 
 void CMarrowbyDlg::resizeEvent(QResizeEvent* event)

@@ -9,6 +9,7 @@
 #include "Skin.h"
 #include "TempDir.h"
 #include "TestWait.h"
+#include "TitleStrip.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -275,6 +276,33 @@ TEST_F(PanelFixture, TheChosenCategoryShowsItsPageAndTheOnlyPressedButton)
         expected[category - 1] = u'P';
         EXPECT_EQ(looks(), expected);
     }
+}
+
+TEST_F(PanelFixture, TitleIsDrawnWhereToolWindowTitlesAre)
+{
+    // The title's first inked row and column: where the picture with the title differs
+    // from the same picture without it.
+    auto inkOrigin = [](const QImage& with, const QImage& without) {
+        QPoint first(INT_MAX, INT_MAX);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    first = QPoint(std::min(first.x(), x), std::min(first.y(), y));
+        return first;
+    };
+    auto panel = makePanel();
+    const QImage panelWith = panel->grab().toImage();
+    panel->setWindowTitle(QString());
+    const QImage panelWithout = panel->grab().toImage();
+    panel->setWindowTitle(QStringLiteral("Quillora"));
+
+    TitleStrip strip(QStringLiteral("Quillora"), true, false);
+    strip.resize(210, 20);
+    const QImage stripWith = strip.grab().toImage();
+    strip.setTitle(QString());
+    const QImage stripWithout = strip.grab().toImage();
+
+    EXPECT_EQ(inkOrigin(panelWith, panelWithout), inkOrigin(stripWith, stripWithout));
 }
 
 TEST_F(PanelFixture, TrayDoubleClickOnACollapsedPanelBringsItBackBelowTheEdge)

@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -135,6 +137,40 @@ TEST(DataFile, FailedStoreKeepsThePreviousFile)
     // A folder in the way of the temporary file's directory makes the write fail.
     EXPECT_FALSE(DataFile::store(dir.file(QStringLiteral("missing/a.tmp")), [](DataArchive& ar) { ar.putInt(7); }));
     EXPECT_EQ(dir.read(QStringLiteral("a.tmp")), QByteArray("old"));
+}
+
+TEST(DataFile, StoreThatRunsOutOfRoomKeepsThePreviousFile)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("a.tmp"), "old");
+    // A file-size limit below the new content stands for a full disk: the write fails half-way.
+    struct rlimit saved;
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool stored = DataFile::store(dir.file(QStringLiteral("a.tmp")), [](DataArchive& ar) { ar.putString(QString(5000, u'x')); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(dir.read(QStringLiteral("a.tmp")), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.tmp")});
+}
+
+TEST(DataFile, LoadMakesTheFileWritableFirst)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("ro.tmp"), hex("05000000"));
+    const QByteArray path = QFile::encodeName(dir.file(QStringLiteral("ro.tmp")));
+    ::chmod(path.constData(), 0444);
+    qint32 v = 0;
+    EXPECT_EQ(DataFile::load(dir.file(QStringLiteral("ro.tmp")), [&](DataArchive& ar) { v = ar.getInt(); }), DataFile::LoadStatus::Loaded);
+    EXPECT_EQ(v, 5);
+    struct stat st;
+    ASSERT_EQ(::stat(path.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0600, 0600u);
 }
 
 TEST(DataFile, LoadRules)

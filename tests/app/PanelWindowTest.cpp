@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QStackedWidget>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -338,4 +339,38 @@ TEST_F(PanelFixture, RunOnLogonIsOnOnlyWhenTheValueHoldsThisProgram)
         EXPECT_EQ(run->isChecked(), c.on) << qPrintable(c.value);
         EXPECT_TRUE(run->isEnabled()); // the panel has no frame
     }
+}
+
+TEST_F(PanelFixture, TipCheckBoxSwitchesTheTipOffAtOnce)
+{
+    auto panel = makePanel();
+    panel->openSettings();
+    auto* settingsBox = panel->findChild<QCheckBox*>(QStringLiteral("id%1").arg(int(CSettingDlg::IdNoHideTip)));
+    ASSERT_NE(settingsBox, nullptr);
+    EXPECT_FALSE(settingsBox->isChecked());
+
+    CHideTipDlg::setTestMode(false);
+    bool seen = false, storedAtOnce = false;
+    QTimer::singleShot(0, panel.get(), [&] {
+        auto* tip = qobject_cast<CHideTipDlg*>(QApplication::activeModalWidget());
+        if (!tip)
+            return;
+        seen = true;
+        EXPECT_EQ(tip->windowTitle(), QStringLiteral("Quillora Tip"));
+        EXPECT_EQ(tip->doNotShow()->text(), QStringLiteral("Do not show me this message again"));
+        tip->doNotShow()->click();
+        storedAtOnce = panel->settings().noHideTip;
+        tip->findChild<QAbstractButton*>(QStringLiteral("idClose"))->click();
+    });
+    panel->minimizeToTray();
+    CHideTipDlg::setTestMode(true);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(storedAtOnce);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(settingsBox->isChecked()); // the settings window shows it too
+
+    panel->restoreFromTray();
+    panel->minimizeToTray();
+    EXPECT_EQ(CHideTipDlg::timesShown(), 0);
+    EXPECT_FALSE(panel->isVisible());
 }

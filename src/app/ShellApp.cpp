@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -60,6 +61,7 @@ int ShellApp::run()
         return 1;
     }
     instance.listen();
+    installSignalHandlers();
 
     reportCompanion(CompanionControl::call(m_programDir, "DllRegisterServer"));
 
@@ -67,10 +69,10 @@ int ShellApp::run()
     showSplash();
     m_splashClosed.start();
 
-    {
+    if (!m_terminated) {
         CMarrowbyDlg panel(m_programDir, m_platform);
+        m_panel = &panel;
         connect(&instance, &SingleInstance::showRequested, &panel, &CMarrowbyDlg::showPanel);
-        installSignalHandlers(&panel);
         if (qEnvironmentVariableIsSet("QUILLORA_REPORT_STARTUP"))
             reportFirstPaint(&panel);
         // The panel hides and shows itself all the time, so the program's loop is the
@@ -78,6 +80,7 @@ int ShellApp::run()
         connect(&panel, &QDialog::finished, app, &QCoreApplication::quit);
         panel.showPanel();
         QApplication::exec();
+        m_panel = nullptr;
     }
 
     reportCompanion(CompanionControl::call(m_programDir, "DllUnregisterServer"));
@@ -111,6 +114,8 @@ void ShellApp::showSplash()
     const QPixmap picture(m_programDir + QStringLiteral("bmp/SplashWindow.bmp"));
     CRand random(std::uint32_t(std::time(nullptr)));
     QEventLoop wait;
+    m_splashWait = &wait;
+    const auto done = qScopeGuard([this] { m_splashWait = nullptr; });
     if (!picture.isNull()) {
         CSplashWindow splash(picture, random.next() % CSplashWindow::TransitionCount);
         splash.show();
@@ -123,16 +128,21 @@ void ShellApp::showSplash()
     wait.exec();
 }
 
-void ShellApp::installSignalHandlers(CMarrowbyDlg* panel)
+void ShellApp::installSignalHandlers()
 {
-    // A log-out or a kill ends the program the way the tray's "Exit" does.
+    // A log-out or a kill ends the program the way the tray's "Exit" does; during the
+    // splash it ends the start-up instead.
     if (g_signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0)
         return;
-    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, panel);
-    connect(notifier, &QSocketNotifier::activated, panel, [panel] {
+    auto* notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char c;
         [[maybe_unused]] ssize_t n = ::read(g_signalPipe[0], &c, 1);
-        panel->exitProgram();
+        m_terminated = true;
+        if (m_panel)
+            m_panel->exitProgram();
+        else if (m_splashWait)
+            m_splashWait->quit();
     });
     struct sigaction sa = {};
     sa.sa_handler = onTerminate;

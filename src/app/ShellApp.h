@@ -5,6 +5,7 @@
 
 struct Platform;
 class CMarrowbyDlg;
+class QEventLoop;
 class QWidget;
 
 // The application object: one instance per user, the companion control, the splash,
@@ -26,10 +27,13 @@ public:
 
 private:
     void showSplash();
-    void installSignalHandlers(CMarrowbyDlg* panel);
+    void installSignalHandlers();
     void reportFirstPaint(QWidget* panel);
 
     Platform& m_platform;
     QString m_programDir;
     QElapsedTimer m_splashClosed;
+    CMarrowbyDlg* m_panel = nullptr;
+    QEventLoop* m_splashWait = nullptr;
+    bool m_terminated = false;
 };

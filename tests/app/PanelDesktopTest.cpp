@@ -186,3 +186,16 @@ TEST_F(PanelDesktop, DraggingTheBottomEdgeStopsAtTheLowestHeight)
     xdotool({QStringLiteral("mousemove"), QString::number(x), QStringLiteral("200")});
     EXPECT_FALSE(waitUntil([&] { return windowGeometry(panel).height() != 350; }, 500)) << windowGeometry(panel).height();
 }
+
+TEST_F(PanelDesktop, TerminatedDuringTheSplashEndsCleanly)
+{
+    const QString record = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quillora/Marrowby.control");
+    ASSERT_TRUE(first.start(programDir.file(QStringLiteral("quillora")), {}, {}, {}, programDir.file(QStringLiteral("err.log"))));
+    // The companion control is registered before the splash opens.
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(record); }, 10000));
+    first.stop(10000, 15);
+    EXPECT_EQ(first.exitCode(), 0) << programDir.read(QStringLiteral("err.log")).constData();
+    EXPECT_FALSE(QFile::exists(record));
+    // No panel was made, so there are no settings to save.
+    EXPECT_FALSE(QFile::exists(programDir.file(QStringLiteral("Transparence"))));
+}

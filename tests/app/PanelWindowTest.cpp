@@ -2,6 +2,7 @@
 #include "CHideTipDlg.h"
 #include "CMarrowbyDlg.h"
 #include "CSettingDlg.h"
+#include "CSplashWindow.h"
 #include "FakePlatform.h"
 #include "HelpViewer.h"
 #include "LineTrackBar.h"
@@ -373,4 +374,21 @@ TEST_F(PanelFixture, TipCheckBoxSwitchesTheTipOffAtOnce)
     panel->minimizeToTray();
     EXPECT_EQ(CHideTipDlg::timesShown(), 0);
     EXPECT_FALSE(panel->isVisible());
+}
+
+TEST(SplashWindow, EveryTransitionGrowsToTheWholePicture)
+{
+    const int w = 400, h = 250;
+    const QRegion whole(0, 0, w, h);
+    for (int t = 0; t < CSplashWindow::TransitionCount; ++t) {
+        auto area = [&](int step) {
+            qint64 a = 0;
+            for (const QRect& r : CSplashWindow::revealed(t, step, w, h).intersected(whole))
+                a += qint64(r.width()) * r.height();
+            return a;
+        };
+        EXPECT_LT(area(1), qint64(w) * h) << t;
+        EXPECT_LE(area(CSplashWindow::Steps / 4), area(CSplashWindow::Steps * 3 / 4)) << t;
+        EXPECT_EQ(CSplashWindow::revealed(t, CSplashWindow::Steps, w, h), whole) << t;
+    }
 }

@@ -159,15 +159,15 @@ void CMarrowbyDlg::createButtons()
         return b;
     };
     for (int i = 0; i < 7; ++i) {
-        const ButtonSpec& spec = kCategoryButtons[i];
-        m_categoryButtons[i] = make(spec.id, spec.images, QString::fromUtf16(spec.tip));
+        const ButtonSpec& button = kCategoryButtons[i];
+        m_categoryButtons[i] = make(button.id, button.images, QString::fromUtf16(button.tip));
         const int category = i + 1;
         connect(m_categoryButtons[i], &QAbstractButton::clicked, this, [this, category] { selectCategory(category); });
     }
-    for (const ButtonSpec& spec : kToolButtons) {
-        BitmapButton* b = make(spec.id, spec.images, QString::fromUtf16(spec.tip));
-        m_toolButtons[spec.id] = b;
-        const int id = spec.id;
+    for (const ButtonSpec& button : kToolButtons) {
+        BitmapButton* b = make(button.id, button.images, QString::fromUtf16(button.tip));
+        m_toolButtons[button.id] = b;
+        const int id = button.id;
         connect(b, &QAbstractButton::clicked, this, [this, id] { openTool(id); });
     }
     m_minimize = make(IdMinimize, {244, 245, 246}, QStringLiteral("Minimize"));
@@ -486,8 +486,8 @@ void CMarrowbyDlg::layoutControls()
         m_categoryButtons[i]->setGeometry(0, 79 + 33 * i, 29, 33);
     m_pages->setGeometry(29, 79, w - 31, h - 113);
     int x = 20;
-    for (const ButtonSpec& spec : kToolButtons) {
-        m_toolButtons[spec.id]->setGeometry(x, h - 29, 29, 29);
+    for (const ButtonSpec& button : kToolButtons) {
+        m_toolButtons[button.id]->setGeometry(x, h - 29, 29, 29);
         x += 29;
     }
 }

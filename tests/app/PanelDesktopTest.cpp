@@ -18,20 +18,6 @@ QString visibleWindow(const QString& title)
     return visibleWindowsTitled(title).value(0);
 }
 
-void xdotool(const QStringList& args)
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), args);
-    ASSERT_TRUE(r.ok()) << args.join(QLatin1Char(' ')).toStdString() << r.err.constData();
-}
-
-// The program's visible windows (its panel, tray icon, menus and message boxes).
-QStringList programWindows()
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                             QStringLiteral("--class"), QStringLiteral("quillora")});
-    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
-}
-
 // A visible window of the program that is none of `known`, once one appears.
 QString newProgramWindow(const QStringList& known, int timeoutMs = 5000)
 {
@@ -59,13 +45,8 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(copyProgramDir(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
         // Control + Alt + K shows and hides the panel.
-        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-        QDir().mkpath(config);
-        QFile ini(config + QStringLiteral("/quillora.ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[HotKey]\nsk=6\nvk=75\n");
+        ASSERT_TRUE(prepareProgramDir(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
     }
 
     QString start(ChildProcess& process)

@@ -20,19 +20,6 @@
 
 namespace {
 
-int visibleProgramWindows()
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--class"), QStringLiteral("quillora")});
-    return r.ok() ? int(QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size()) : 0;
-}
-
-bool xdotool(const QStringList& args)
-{
-    const ToolResult r = runTool(QStringLiteral("xdotool"), args);
-    EXPECT_TRUE(r.ok()) << args.join(QLatin1Char(' ')).toStdString() << r.err.constData();
-    return r.ok();
-}
-
 void clickIn(const QString& window, int x, int y, int button = 1)
 {
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x), QString::number(y)});
@@ -47,13 +34,8 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_TRUE(copyProgramDir(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
         // Control + Alt + K shows and hides the panel.
-        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-        QDir().mkpath(config);
-        QFile ini(config + QStringLiteral("/quillora.ini"));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[HotKey]\nsk=6\nvk=75\n");
+        ASSERT_TRUE(prepareProgramDir(qEnvironmentVariable("QUILLORA_BIN_DIR") + QLatin1Char('/'), programDir.path()));
         // A program that leaves a line in a file each time it is opened.
         programDir.write(QStringLiteral("marker.sh"),
             "#!/bin/sh\necho opened >> '" + programDir.file(QStringLiteral("opened.txt")).toUtf8() + "'\n");
@@ -87,9 +69,9 @@ TEST_F(PagesDesktop, BootItemAddedThroughTheDialogIsOpenedAtTheNextStart)
 
     // The Boot button (category column, fifth), then Add from the menu on the empty list.
     clickIn(panel, 14, 211 + 16);
-    const int before = visibleProgramWindows();
+    const int before = int(programWindows().size());
     clickIn(panel, 100, 250, 3);
-    ASSERT_TRUE(waitUntil([&] { return visibleProgramWindows() > before; }, 5000)) << "no menu";
+    ASSERT_TRUE(waitUntil([&] { return int(programWindows().size()) > before; }, 5000)) << "no menu";
     xdotool({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Return")});
     QString dialog;
     ASSERT_TRUE(waitUntil([&] { return !(dialog = visibleWindows(QStringLiteral("^Boot Setting$")).value(0)).isEmpty(); }, 5000));

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <gtest/gtest.h>
+
 bool copyProgramDir(const QString& from, const QString& to)
 {
     QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
@@ -60,4 +62,28 @@ QRect windowGeometry(const QString& id)
             g.setHeight(v);
     }
     return g;
+}
+
+bool prepareProgramDir(const QString& from, const QString& to)
+{
+    if (!copyProgramDir(from, to))
+        return false;
+    const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QDir().mkpath(config);
+    QFile ini(config + QStringLiteral("/quillora.ini"));
+    return ini.open(QIODevice::WriteOnly) && ini.write("[HotKey]\nsk=6\nvk=75\n") > 0;
+}
+
+QStringList programWindows()
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                             QStringLiteral("--class"), QStringLiteral("quillora")});
+    return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+}
+
+bool xdotool(const QStringList& args)
+{
+    const ToolResult r = runTool(QStringLiteral("xdotool"), args);
+    EXPECT_TRUE(r.ok()) << args.join(QLatin1Char(' ')).toStdString() << r.err.constData();
+    return r.ok();
 }

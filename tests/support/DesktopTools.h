@@ -17,3 +17,13 @@ QStringList visibleWindows(const QString& pattern);
 QStringList visibleWindowsTitled(const QString& title);
 // A window's geometry as xdotool reports it; an empty rectangle when it cannot.
 QRect windowGeometry(const QString& id);
+
+// Copies the program directory like copyProgramDir and writes the profile that makes
+// Control + Alt + K the panel's show/hide hot key.
+bool prepareProgramDir(const QString& from, const QString& to);
+
+// The program's visible windows (its panel, tray icon, menus and message boxes).
+QStringList programWindows();
+
+// Runs xdotool with the arguments; a failure is a test failure (and false).
+bool xdotool(const QStringList& args);

@@ -21,22 +21,22 @@ sleep 1
 
 cp -r "$build/bin" "$work/prog"
 
-ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# CPU time of all the process's threads in nanoseconds (scheduler statistics, not 10 ms ticks).
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {print s}'; }
 rss_kib() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
-hz=$(getconf CLK_TCK)
 
 measure() { # name pid logfile pattern
   local name=$1 pid=$2 log=$3 pattern=$4
   for _ in $(seq 200); do grep -q "$pattern" "$log" 2>/dev/null && break; sleep 0.05; done
   sleep "${SETTLE_SECONDS:-10}" # past the banner's one run-through: steady state
   local t0 c0 t1 c1
-  t0=$(date +%s.%N); c0=$(ticks "$pid")
+  t0=$(date +%s.%N); c0=$(cpu_ns "$pid")
   sleep "$idle"
-  t1=$(date +%s.%N); c1=$(ticks "$pid")
+  t1=$(date +%s.%N); c1=$(cpu_ns "$pid")
   local shown; shown=$(grep -o '[0-9.]* ms' "$log" | head -1)
-  printf '%-10s shown: %-10s RSS: %6.1f MiB   idle CPU: %.3f %% of one core over %ss\n' \
+  printf '%-10s shown: %-10s RSS: %6.1f MiB   idle CPU: %.4f %% of one core over %ss\n' \
     "$name" "$shown" "$(echo "$(rss_kib "$pid") / 1024" | bc -l)" \
-    "$(echo "($c1 - $c0) / $hz / ($t1 - $t0) * 100" | bc -l)" "$idle"
+    "$(echo "($c1 - $c0) / 1000000000 / ($t1 - $t0) * 100" | bc -l)" "$idle"
 }
 
 "$build/run/bench_bare_window" 2>"$work/bare.log" &

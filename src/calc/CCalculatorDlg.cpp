@@ -140,7 +140,7 @@ CCalculatorDlg::CCalculatorDlg(QWidget* parent)
     writeFields();
 }
 
-QPushButton* CCalculatorDlg::addKey(const QString& label, KeypadCalculator::Key key)
+QPushButton* CCalculatorDlg::addButton(const QString& label, std::function<void()> press)
 {
     auto* b = new QPushButton(label, body());
     b->setObjectName(objectNameFor(label));
@@ -148,27 +148,21 @@ QPushButton* CCalculatorDlg::addKey(const QString& label, KeypadCalculator::Key 
     b->setFocusPolicy(Qt::NoFocus);
     b->setMinimumWidth(44);
     m_keys.insert(label, b);
-    connect(b, &QPushButton::clicked, this, [this, key] {
-        m_model.press(key);
+    connect(b, &QPushButton::clicked, this, [this, press = std::move(press)] {
+        press();
         afterKey();
     });
     return b;
 }
 
+QPushButton* CCalculatorDlg::addKey(const QString& label, KeypadCalculator::Key key)
+{
+    return addButton(label, [this, key] { m_model.press(key); });
+}
+
 QPushButton* CCalculatorDlg::addDigit(int digit)
 {
-    const QString label = QString::number(digit);
-    auto* b = new QPushButton(label, body());
-    b->setObjectName(objectNameFor(label));
-    b->setAutoDefault(false);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setMinimumWidth(44);
-    m_keys.insert(label, b);
-    connect(b, &QPushButton::clicked, this, [this, digit] {
-        m_model.pressDigit(digit);
-        afterKey();
-    });
-    return b;
+    return addButton(QString::number(digit), [this, digit] { m_model.pressDigit(digit); });
 }
 
 void CCalculatorDlg::afterKey()

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 
 #include "KeypadCalculator.h"
 #include "SkinnedDialog.h"
@@ -29,6 +30,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QPushButton* addButton(const QString& label, std::function<void()> press);
     QPushButton* addKey(const QString& label, KeypadCalculator::Key key);
     QPushButton* addDigit(int digit);
     void afterKey();

@@ -12,16 +12,23 @@
 
 bool copyProgramDir(const QString& from, const QString& to)
 {
+    // What the build ships, not the data files a run of the program may have left there.
+    static const QStringList shipped = {QStringLiteral("quillora"), QStringLiteral("Introduction"), QStringLiteral("lib"),
+                                        QStringLiteral("bmp"), QStringLiteral("face"), QStringLiteral("ico"),
+                                        QStringLiteral("Sound"), QStringLiteral("help")};
     QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();
-        const QString dst = to + QDir(from).relativeFilePath(src);
+        const QString relative = QDir(from).relativeFilePath(src);
+        if (!shipped.contains(relative.section(QLatin1Char('/'), 0, 0)))
+            continue;
+        const QString dst = to + relative;
         QDir().mkpath(QFileInfo(dst).absolutePath());
         if (!QFile::copy(src, dst))
             return false;
         QFile::setPermissions(dst, QFileInfo(src).permissions());
     }
-    return true;
+    return QFile::exists(to + QStringLiteral("quillora"));
 }
 
 QStringList visibleWindows(const QString& pattern)

@@ -5,8 +5,9 @@
 
 // Helpers for tests that run the real program on the private X desktop.
 
-// Copies a program directory (the built build/bin) into `to` (ending in '/'), keeping the
-// files' permissions, so a test's data files stay in a folder of its own.
+// Copies what the build puts into the program directory (build/bin: the executable, its
+// library, pictures, sounds and help, but no data files a run left there) into `to`
+// (ending in '/'), keeping the files' permissions, so a test's data files stay its own.
 bool copyProgramDir(const QString& from, const QString& to);
 
 // The visible windows whose title matches the regular expression (xdotool matches without

@@ -55,6 +55,20 @@ bool DraftRecord::store(const QString& path) const
         DataFile::Access::OwnerOnly);
 }
 
+OutgoingMail DraftRecord::outgoing() const
+{
+    OutgoingMail out;
+    out.fromAddress = mailAddress;
+    out.to = SplitAddresses(receiverText);
+    out.cc = SplitAddresses(copyText);
+    out.senderName = senderName;
+    out.subject = subject;
+    out.body = body;
+    out.attachments = attachments;
+    out.html = html != 0;
+    return out;
+}
+
 DraftComposer::Result DraftComposer::SaveDraft(const MailAccount& account, const ComposedMail& mail, const QString& draftsDir,
                                                bool sending, const TextCodec& codec)
 {
@@ -87,21 +101,13 @@ DraftComposer::Result DraftComposer::SaveDraft(const MailAccount& account, const
 
     r.fileName = MailStamp::uniqueFileName(draftsDir);
     r.path = draftsDir + r.fileName;
-    OutgoingMail out;
-    out.fromAddress = account.mailAddress;
-    out.to = SplitAddresses(mail.receiverText);
-    out.cc = SplitAddresses(mail.copyText);
-    out.senderName = account.senderName;
-    out.subject = mail.subject;
-    out.body = mail.body;
-    out.attachments = mail.attachments;
-    out.html = mail.html;
-    out.toFile = true;
-    out.filePath = r.path;
-    SmtpClient writer(codec);
     DraftRecord record{account.smtpServer, account.pop3Account, account.password, account.mailAddress, mail.receiverText,
                        mail.copyText, account.senderName, mail.subject, mail.body, account.smtpPort, mail.html ? 1 : 0,
                        mail.attachments};
+    OutgoingMail out = record.outgoing();
+    out.toFile = true;
+    out.filePath = r.path;
+    SmtpClient writer(codec);
     if (!writer.WriteMessage(out) || !record.store(r.path + QStringLiteral(".bak"))) {
         QFile::remove(r.path);
         r.message = QStringLiteral("The draft cannot be saved in \"%1\".").arg(draftsDir);

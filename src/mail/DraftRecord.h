@@ -1,5 +1,6 @@
 #pragma once
 #include "MailAccount.h"
+#include "SmtpClient.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,9 @@ struct DraftRecord
 
     void serialize(DataArchive& ar);
     bool operator==(const DraftRecord&) const = default;
+
+    // The message this draft describes, as the SMTP client writes it.
+    OutgoingMail outgoing() const;
 
     // Reads the companion file; false (and an empty record) when it cannot be read.
     static bool load(const QString& path, DraftRecord& record, const TextCodec* codec = nullptr);

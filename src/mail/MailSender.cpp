@@ -97,16 +97,7 @@ bool MailSender::run(QString draftPath, QByteArray codecName)
         return fail(QStringLiteral("There is an error in connecting to the smtp server."));
     if (!client.Authenticate(draft.pop3Account, draft.password) || m_abort.load())
         return fail(QStringLiteral("The setting of the username or the password is error."));
-    OutgoingMail mail;
-    mail.fromAddress = draft.mailAddress;
-    mail.to = SplitAddresses(draft.receiverText);
-    mail.cc = SplitAddresses(draft.copyText);
-    mail.senderName = draft.senderName;
-    mail.subject = draft.subject;
-    mail.body = draft.body;
-    mail.attachments = draft.attachments;
-    mail.html = draft.html != 0;
-    if (!client.WriteMessage(mail))
+    if (!client.WriteMessage(draft.outgoing()))
         return fail(QStringLiteral("The mail is unsuccessfully sent."));
     if (MailStore::MoveToSent(draftPath))
         QFile::remove(companion);

@@ -1,9 +1,9 @@
 // The cost of the alarm scheduler's tick and of the Alarm.tmp round trip, by list size.
 // Run: build/run/bench_alarm_scheduler
-#include "AlarmActions.h"
-#include "AlarmList.h"
-#include "AlarmScheduler.h"
-#include "Clock.h"
+#include "alarms/AlarmActions.h"
+#include "alarms/AlarmList.h"
+#include "alarms/AlarmScheduler.h"
+#include "platform/Clock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -5,13 +5,13 @@
 //   mail_bench send DRAFTPATH TIMINGFILE            (one send; used by the driver)
 // "process" is the client's whole run (start-up included); "operation" is the receive or
 // send inside our client alone.
-#include "DraftRecord.h"
-#include "MailReceiver.h"
-#include "MailSender.h"
-#include "MailServers.h"
-#include "MailStore.h"
+#include "mail/DraftRecord.h"
+#include "mail/MailReceiver.h"
+#include "mail/MailSender.h"
+#include "mail/support/MailServers.h"
+#include "mail/MailStore.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

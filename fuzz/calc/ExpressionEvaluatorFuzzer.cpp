@@ -1,6 +1,6 @@
 // Feeds arbitrary formulas to the evaluator: every input must end as a number
 // or as a failure with result 0, without a crash or a hang.
-#include "ExpressionEvaluator.h"
+#include "calc/ExpressionEvaluator.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // MailParser on arbitrary file contents: Parse, the header decoding, and extracting every
 // attachment it lists. No crash, no hang, memory bounded by the input.
-#include "MailParser.h"
+#include "mail/MailParser.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,10 +1,10 @@
 // The POP3 client against a server that sends arbitrary bytes: a whole session (greeting,
 // USER, PASS, STAT, LIST and RETR of up to three messages with DELE, QUIT) over loopback,
 // and the message reader fed the same bytes in two pieces. No crash, no hang.
-#include "MailSocket.h"
-#include "Pop3Client.h"
+#include "mail/MailSocket.h"
+#include "mail/Pop3Client.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "AlarmActions.h"
+#include "alarms/AlarmActions.h"
 
-#include "AlarmRecord.h"
-#include "Launcher.h"
-#include "Platform.h"
-#include "PopUpHost.h"
-#include "SessionServices.h"
+#include "alarms/AlarmRecord.h"
+#include "platform/Launcher.h"
+#include "platform/Platform.h"
+#include "alarms/PopUpHost.h"
+#include "platform/SessionServices.h"
 
 AlarmActions::AlarmActions(Sound* sound, SessionServices* session, Launcher* launcher, PopUpHost* host)
     : m_sound(sound), m_session(session), m_launcher(launcher), m_host(host)

@@ -1,5 +1,5 @@
 #pragma once
-#include "Sound.h"
+#include "platform/Sound.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "AlarmDelay.h"
+#include "alarms/AlarmDelay.h"
 
 #include <algorithm>
 

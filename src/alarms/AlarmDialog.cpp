@@ -1,8 +1,8 @@
-#include "AlarmDialog.h"
+#include "alarms/AlarmDialog.h"
 
-#include "Clock.h"
-#include "ItemFileChooser.h"
-#include "MessageBox.h"
+#include "platform/Clock.h"
+#include "controls/ItemFileChooser.h"
+#include "controls/MessageBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
-#include "AlarmDelay.h"
-#include "AlarmRecord.h"
-#include "SkinnedDialog.h"
+#include "alarms/AlarmDelay.h"
+#include "alarms/AlarmRecord.h"
+#include "controls/SkinnedDialog.h"
 
 class Clock;
 class QCheckBox;

@@ -1,6 +1,6 @@
 #pragma once
-#include "AlarmRecord.h"
-#include "ItemArray.h"
+#include "alarms/AlarmRecord.h"
+#include "storage/ItemArray.h"
 
 // The Alarm page's records and their file "Alarm.tmp": the count, the row last
 // double-clicked, then the records.

@@ -1,10 +1,10 @@
-#include "AlarmPage.h"
+#include "alarms/AlarmPage.h"
 
-#include "AlarmDialog.h"
-#include "ItemListView.h"
-#include "MessageBox.h"
-#include "Platform.h"
-#include "PopupMenu.h"
+#include "alarms/AlarmDialog.h"
+#include "controls/ItemListView.h"
+#include "controls/MessageBox.h"
+#include "platform/Platform.h"
+#include "controls/PopupMenu.h"
 
 #include <QResizeEvent>
 

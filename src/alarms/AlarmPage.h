@@ -1,7 +1,7 @@
 #pragma once
-#include "AlarmActions.h"
-#include "AlarmList.h"
-#include "AlarmScheduler.h"
+#include "alarms/AlarmActions.h"
+#include "alarms/AlarmList.h"
+#include "alarms/AlarmScheduler.h"
 
 #include <QWidget>
 

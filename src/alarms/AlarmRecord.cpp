@@ -1,6 +1,6 @@
-#include "AlarmRecord.h"
+#include "alarms/AlarmRecord.h"
 
-#include "DataArchive.h"
+#include "storage/DataArchive.h"
 
 #include <QStringList>
 

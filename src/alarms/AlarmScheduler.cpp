@@ -1,7 +1,7 @@
-#include "AlarmScheduler.h"
+#include "alarms/AlarmScheduler.h"
 
-#include "AlarmActions.h"
-#include "Clock.h"
+#include "alarms/AlarmActions.h"
+#include "platform/Clock.h"
 
 #include <QDateTime>
 

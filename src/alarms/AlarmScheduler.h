@@ -1,5 +1,5 @@
 #pragma once
-#include "AlarmRecord.h"
+#include "alarms/AlarmRecord.h"
 
 #include <QHash>
 #include <QList>

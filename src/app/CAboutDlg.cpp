@@ -1,6 +1,6 @@
-#include "CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
-#include "Skin.h"
+#include "controls/Skin.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

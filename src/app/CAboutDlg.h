@@ -1,5 +1,5 @@
 #pragma once
-#include "SkinnedDialog.h"
+#include "controls/SkinnedDialog.h"
 
 // The About box: the program icon, "Marrowby Version 1.0" and OK.
 class CAboutDlg : public SkinnedDialog

@@ -1,6 +1,6 @@
-#include "CHideTipDlg.h"
+#include "app/CHideTipDlg.h"
 
-#include "Skin.h"
+#include "controls/Skin.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

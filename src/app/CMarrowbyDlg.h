@@ -1,7 +1,7 @@
 #pragma once
-#include "Docking.h"
-#include "PanelSettings.h"
-#include "PopUpHost.h"
+#include "app/Docking.h"
+#include "app/PanelSettings.h"
+#include "alarms/PopUpHost.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "CSettingDlg.h"
+#include "app/CSettingDlg.h"
 
-#include "LineTrackBar.h"
+#include "controls/LineTrackBar.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
 #pragma once
-#include "SkinnedDialog.h"
+#include "controls/SkinnedDialog.h"
 
 class QCheckBox;
 class LineTrackBar;

@@ -1,4 +1,4 @@
-#include "CSplashWindow.h"
+#include "app/CSplashWindow.h"
 
 #include <QGuiApplication>
 #include <QPainter>

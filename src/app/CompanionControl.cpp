@@ -1,4 +1,4 @@
-#include "CompanionControl.h"
+#include "app/CompanionControl.h"
 
 #include <QLibrary>
 

@@ -1,4 +1,4 @@
-#include "Docking.h"
+#include "app/Docking.h"
 
 QRect Docking::step(const QRect& panel, const QPoint& cursor) const
 {

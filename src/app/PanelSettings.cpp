@@ -1,7 +1,7 @@
-#include "PanelSettings.h"
+#include "app/PanelSettings.h"
 
-#include "DataArchive.h"
-#include "DataFile.h"
+#include "storage/DataArchive.h"
+#include "storage/DataFile.h"
 
 void PanelSettings::setRect(const QRect& r)
 {

@@ -1,14 +1,14 @@
-#include "ShellApp.h"
+#include "app/ShellApp.h"
 
-#include "CMarrowbyDlg.h"
-#include "CRand.h"
-#include "CSplashWindow.h"
-#include "CompanionControl.h"
-#include "DataFile.h"
-#include "MessageBox.h"
-#include "Platform.h"
-#include "SingleInstance.h"
-#include "Style.h"
+#include "app/CMarrowbyDlg.h"
+#include "platform/CRand.h"
+#include "app/CSplashWindow.h"
+#include "app/CompanionControl.h"
+#include "storage/DataFile.h"
+#include "controls/MessageBox.h"
+#include "platform/Platform.h"
+#include "app/SingleInstance.h"
+#include "controls/Style.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "LinuxPlatform.h"
-#include "ShellApp.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "app/ShellApp.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "CCalculatorDlg.h"
+#include "calc/CCalculatorDlg.h"
 
-#include "MessageBox.h"
+#include "controls/MessageBox.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 
-#include "KeypadCalculator.h"
-#include "SkinnedDialog.h"
+#include "calc/KeypadCalculator.h"
+#include "controls/SkinnedDialog.h"
 
 #include <QMap>
 

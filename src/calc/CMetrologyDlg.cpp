@@ -1,7 +1,7 @@
-#include "CMetrologyDlg.h"
+#include "calc/CMetrologyDlg.h"
 
-#include "MessageBox.h"
-#include "NumberText.h"
+#include "controls/MessageBox.h"
+#include "calc/NumberText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

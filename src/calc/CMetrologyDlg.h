@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SkinnedDialog.h"
-#include "UnitConverter.h"
+#include "controls/SkinnedDialog.h"
+#include "calc/UnitConverter.h"
 
 class QLineEdit;
 class QListWidget;

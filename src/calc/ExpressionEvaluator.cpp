@@ -1,6 +1,6 @@
-#include "ExpressionEvaluator.h"
+#include "calc/ExpressionEvaluator.h"
 
-#include "NumberText.h"
+#include "calc/NumberText.h"
 
 #include <cmath>
 #include <cstdint>

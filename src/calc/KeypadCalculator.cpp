@@ -1,7 +1,7 @@
-#include "KeypadCalculator.h"
+#include "calc/KeypadCalculator.h"
 
-#include "ExpressionEvaluator.h"
-#include "NumberText.h"
+#include "calc/ExpressionEvaluator.h"
+#include "calc/NumberText.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "UnitCategory.h"
+#include "calc/UnitCategory.h"
 
 UnitCategory UnitCategory::build(const QString& name, const QString& unitList,
                                  std::span<const double> unitFactors)

@@ -1,6 +1,6 @@
-#include "UnitConverter.h"
+#include "calc/UnitConverter.h"
 
-#include "NumberText.h"
+#include "calc/NumberText.h"
 
 namespace {
 constexpr double kFiveNinths = 0.5555555555555556;

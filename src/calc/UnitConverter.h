@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UnitCategory.h"
+#include "calc/UnitCategory.h"
 
 #include <QList>
 #include <QString>

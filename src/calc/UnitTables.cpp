@@ -5,7 +5,7 @@
 // and "Fluid Ounce " (Volume).
 // This file is data; edit it only to correct a table.
 
-#include "UnitCategory.h"
+#include "calc/UnitCategory.h"
 
 namespace UnitTables {
 

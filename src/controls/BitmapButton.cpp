@@ -1,6 +1,6 @@
-#include "BitmapButton.h"
+#include "controls/BitmapButton.h"
 
-#include "Skin.h"
+#include "controls/Skin.h"
 
 #include <QEvent>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "CDib.h"
+#include "controls/CDib.h"
 
 #include <QBitmap>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "CGridCtrl.h"
+#include "controls/CGridCtrl.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>

@@ -1,4 +1,4 @@
-#include "ColourPickerButton.h"
+#include "controls/ColourPickerButton.h"
 
 #include <QColorDialog>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "HelpViewer.h"
+#include "controls/HelpViewer.h"
 
-#include "Skin.h"
+#include "controls/Skin.h"
 
 #include <QApplication>
 #include <QDir>

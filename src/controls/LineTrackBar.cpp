@@ -1,4 +1,4 @@
-#include "LineTrackBar.h"
+#include "controls/LineTrackBar.h"
 
 #include <QHBoxLayout>
 #include <QSignalBlocker>

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "controls/MessageBox.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
-#include "PopupMenu.h"
+#include "controls/PopupMenu.h"
 
-#include "Skin.h"
+#include "controls/Skin.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "Skin.h"
+#include "controls/Skin.h"
 
-#include "SkinArt.h"
+#include "controls/SkinArt.h"
 
 #include <QHash>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "SkinArt.h"
+#include "controls/SkinArt.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
-#include "SkinnedDialog.h"
+#include "controls/SkinnedDialog.h"
 
-#include "HelpViewer.h"
-#include "Skin.h"
-#include "TitleStrip.h"
+#include "controls/HelpViewer.h"
+#include "controls/Skin.h"
+#include "controls/TitleStrip.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

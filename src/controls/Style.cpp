@@ -1,4 +1,4 @@
-#include "Style.h"
+#include "controls/Style.h"
 
 #include <QApplication>
 #include <QPalette>

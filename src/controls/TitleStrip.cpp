@@ -1,7 +1,7 @@
-#include "TitleStrip.h"
+#include "controls/TitleStrip.h"
 
-#include "BitmapButton.h"
-#include "Skin.h"
+#include "controls/BitmapButton.h"
+#include "controls/Skin.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Base64.h"
+#include "mail/Base64.h"
 
 namespace {
 

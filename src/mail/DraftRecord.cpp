@@ -1,9 +1,9 @@
-#include "DraftRecord.h"
+#include "mail/DraftRecord.h"
 
-#include "DataArchive.h"
-#include "DataFile.h"
-#include "MailStamp.h"
-#include "SmtpClient.h"
+#include "storage/DataArchive.h"
+#include "storage/DataFile.h"
+#include "mail/MailStamp.h"
+#include "mail/SmtpClient.h"
 
 #include <QFile>
 

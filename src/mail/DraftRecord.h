@@ -1,6 +1,6 @@
 #pragma once
-#include "MailAccount.h"
-#include "SmtpClient.h"
+#include "mail/MailAccount.h"
+#include "mail/SmtpClient.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "MailAccount.h"
+#include "mail/MailAccount.h"
 
-#include "DataArchive.h"
+#include "storage/DataArchive.h"
 
 void MailAccount::serialize(DataArchive& ar)
 {

@@ -1,8 +1,8 @@
-#include "MailParser.h"
+#include "mail/MailParser.h"
 
-#include "Base64.h"
-#include "DataFile.h"
-#include "TextCodec.h"
+#include "mail/Base64.h"
+#include "storage/DataFile.h"
+#include "platform/TextCodec.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
-#include "MailReceiver.h"
+#include "mail/MailReceiver.h"
 
-#include "MailStamp.h"
-#include "Pop3Client.h"
-#include "TextCodec.h"
+#include "mail/MailStamp.h"
+#include "mail/Pop3Client.h"
+#include "platform/TextCodec.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

@@ -1,5 +1,5 @@
 #pragma once
-#include "MailAccount.h"
+#include "mail/MailAccount.h"
 
 #include <QMutex>
 #include <QObject>

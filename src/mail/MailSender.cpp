@@ -1,10 +1,10 @@
-#include "MailSender.h"
+#include "mail/MailSender.h"
 
-#include "DataFile.h"
-#include "DraftRecord.h"
-#include "MailStore.h"
-#include "SmtpClient.h"
-#include "TextCodec.h"
+#include "storage/DataFile.h"
+#include "mail/DraftRecord.h"
+#include "mail/MailStore.h"
+#include "mail/SmtpClient.h"
+#include "platform/TextCodec.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

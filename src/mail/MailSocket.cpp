@@ -1,4 +1,4 @@
-#include "MailSocket.h"
+#include "mail/MailSocket.h"
 
 #include <QElapsedTimer>
 #include <QTcpSocket>

@@ -1,4 +1,4 @@
-#include "MailStamp.h"
+#include "mail/MailStamp.h"
 
 #include <QFileInfo>
 #include <QMutex>

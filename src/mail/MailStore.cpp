@@ -1,8 +1,8 @@
-#include "MailStore.h"
+#include "mail/MailStore.h"
 
-#include "DataArchive.h"
-#include "DataFile.h"
-#include "TextCodec.h"
+#include "storage/DataArchive.h"
+#include "storage/DataFile.h"
+#include "platform/TextCodec.h"
 
 #include <QBuffer>
 #include <QDir>

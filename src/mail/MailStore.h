@@ -1,6 +1,6 @@
 #pragma once
-#include "MailAccount.h"
-#include "MailParser.h"
+#include "mail/MailAccount.h"
+#include "mail/MailParser.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,6 +1,6 @@
-#include "Pop3Client.h"
+#include "mail/Pop3Client.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "SmtpClient.h"
+#include "mail/SmtpClient.h"
 
-#include "Base64.h"
-#include "TextCodec.h"
+#include "mail/Base64.h"
+#include "platform/TextCodec.h"
 
 #include <QFile>
 #include <QFileInfo>

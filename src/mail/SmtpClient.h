@@ -1,5 +1,5 @@
 #pragma once
-#include "MailSocket.h"
+#include "mail/MailSocket.h"
 
 #include <QByteArray>
 #include <QString>

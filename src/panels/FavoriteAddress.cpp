@@ -1,4 +1,4 @@
-#include "FavoriteAddress.h"
+#include "panels/FavoriteAddress.h"
 
 namespace {
 

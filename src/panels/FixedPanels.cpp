@@ -1,6 +1,6 @@
-#include "FixedPanels.h"
+#include "panels/FixedPanels.h"
 
-#include "ItemListView.h"
+#include "controls/ItemListView.h"
 
 #include <QResizeEvent>
 

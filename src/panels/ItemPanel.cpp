@@ -1,10 +1,10 @@
-#include "ItemPanel.h"
+#include "panels/ItemPanel.h"
 
-#include "ItemListView.h"
-#include "LaunchItemDialog.h"
-#include "MessageBox.h"
-#include "Platform.h"
-#include "PopupMenu.h"
+#include "controls/ItemListView.h"
+#include "panels/LaunchItemDialog.h"
+#include "controls/MessageBox.h"
+#include "platform/Platform.h"
+#include "controls/PopupMenu.h"
 
 #include <QResizeEvent>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "LaunchList.h"
+#include "panels/LaunchList.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "LaunchItem.h"
+#include "panels/LaunchItem.h"
 
-#include "DataArchive.h"
+#include "storage/DataArchive.h"
 
 void LaunchItem::serialize(DataArchive& ar)
 {

@@ -1,6 +1,6 @@
-#include "LaunchItemDialog.h"
+#include "panels/LaunchItemDialog.h"
 
-#include "ItemFileChooser.h"
+#include "controls/ItemFileChooser.h"
 
 #include <QFileInfo>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
-#include "LaunchItem.h"
-#include "SkinnedDialog.h"
+#include "panels/LaunchItem.h"
+#include "controls/SkinnedDialog.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,7 +1,7 @@
-#include "LaunchList.h"
+#include "panels/LaunchList.h"
 
-#include "FavoriteAddress.h"
-#include "Launcher.h"
+#include "panels/FavoriteAddress.h"
+#include "platform/Launcher.h"
 
 void LaunchActions::openAll(const LaunchList& list, Launcher& launcher)
 {

@@ -1,6 +1,6 @@
 #pragma once
-#include "ItemArray.h"
-#include "LaunchItem.h"
+#include "storage/ItemArray.h"
+#include "panels/LaunchItem.h"
 
 class Launcher;
 

@@ -1,15 +1,15 @@
 #pragma once
 #include <memory>
 
-#include "Clock.h"
-#include "Desktop.h"
-#include "Files.h"
-#include "Launcher.h"
-#include "Network.h"
-#include "Registry.h"
-#include "SessionServices.h"
-#include "Sound.h"
-#include "TextCodec.h"
+#include "platform/Clock.h"
+#include "platform/Desktop.h"
+#include "platform/Files.h"
+#include "platform/Launcher.h"
+#include "platform/Network.h"
+#include "platform/Registry.h"
+#include "platform/SessionServices.h"
+#include "platform/Sound.h"
+#include "platform/TextCodec.h"
 
 // Everything that touches the world outside the program directory. One is made in main()
 // and handed down; tests hand in fakes.

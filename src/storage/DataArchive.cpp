@@ -1,6 +1,6 @@
-#include "DataArchive.h"
+#include "storage/DataArchive.h"
 
-#include "TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <QIODevice>
 #include <QtEndian>

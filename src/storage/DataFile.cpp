@@ -1,6 +1,6 @@
-#include "DataFile.h"
+#include "storage/DataFile.h"
 
-#include "DataArchive.h"
+#include "storage/DataArchive.h"
 
 #include <QBuffer>
 #include <QByteArray>

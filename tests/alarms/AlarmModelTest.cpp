@@ -1,10 +1,10 @@
-#include "AlarmActions.h"
-#include "AlarmDelay.h"
-#include "AlarmList.h"
-#include "DataArchive.h"
-#include "FakePlatform.h"
-#include "PopUpHost.h"
-#include "TempDir.h"
+#include "alarms/AlarmActions.h"
+#include "alarms/AlarmDelay.h"
+#include "alarms/AlarmList.h"
+#include "storage/DataArchive.h"
+#include "support/FakePlatform.h"
+#include "alarms/PopUpHost.h"
+#include "support/TempDir.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
-#include "AlarmActions.h"
-#include "AlarmScheduler.h"
-#include "FakePlatform.h"
-#include "PopUpHost.h"
+#include "alarms/AlarmActions.h"
+#include "alarms/AlarmScheduler.h"
+#include "support/FakePlatform.h"
+#include "alarms/PopUpHost.h"
 
 #include <QDateTime>
 

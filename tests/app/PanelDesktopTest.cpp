@@ -1,10 +1,10 @@
 // The real program on a private X desktop (Xvfb, openbox, trayer): placement, the hot key,
 // docking, the tray icon, the single instance and a clean end on SIGTERM.
-#include "ChildProcess.h"
-#include "DesktopTools.h"
-#include "TempDir.h"
-#include "TestWait.h"
-#include "XDisplayFixture.h"
+#include "support/ChildProcess.h"
+#include "support/DesktopTools.h"
+#include "support/TempDir.h"
+#include "support/TestWait.h"
+#include "support/XDisplayFixture.h"
 
 #include <QDir>
 #include <QFile>

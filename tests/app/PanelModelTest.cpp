@@ -1,7 +1,7 @@
-#include "CompanionControl.h"
-#include "Docking.h"
-#include "PanelSettings.h"
-#include "TempDir.h"
+#include "app/CompanionControl.h"
+#include "app/Docking.h"
+#include "app/PanelSettings.h"
+#include "support/TempDir.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

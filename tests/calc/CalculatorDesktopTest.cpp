@@ -1,10 +1,10 @@
 // The calculator windows on a real X desktop (Xvfb and openbox): where the
 // window manager shows them.
-#include "CCalculatorDlg.h"
-#include "CMetrologyDlg.h"
-#include "DesktopTools.h"
-#include "TestWait.h"
-#include "XDisplayFixture.h"
+#include "calc/CCalculatorDlg.h"
+#include "calc/CMetrologyDlg.h"
+#include "support/DesktopTools.h"
+#include "support/TestWait.h"
+#include "support/XDisplayFixture.h"
 
 #include <QGuiApplication>
 #include <QScreen>

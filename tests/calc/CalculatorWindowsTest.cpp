@@ -1,6 +1,6 @@
-#include "CCalculatorDlg.h"
-#include "CMetrologyDlg.h"
-#include "MessageBox.h"
+#include "calc/CCalculatorDlg.h"
+#include "calc/CMetrologyDlg.h"
+#include "controls/MessageBox.h"
 
 #include <gtest/gtest.h>
 

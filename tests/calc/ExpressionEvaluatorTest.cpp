@@ -1,5 +1,5 @@
-#include "ExpressionEvaluator.h"
-#include "NumberText.h"
+#include "calc/ExpressionEvaluator.h"
+#include "calc/NumberText.h"
 
 #include <gtest/gtest.h>
 

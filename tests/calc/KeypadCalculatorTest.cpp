@@ -1,5 +1,5 @@
-#include "KeypadCalculator.h"
-#include "NumberText.h"
+#include "calc/KeypadCalculator.h"
+#include "calc/NumberText.h"
 
 #include <gtest/gtest.h>
 

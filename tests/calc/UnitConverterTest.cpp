@@ -1,5 +1,5 @@
-#include "NumberText.h"
-#include "UnitConverter.h"
+#include "calc/NumberText.h"
+#include "calc/UnitConverter.h"
 
 #include <gtest/gtest.h>
 

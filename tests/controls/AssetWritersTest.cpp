@@ -1,6 +1,6 @@
 // The asset generator's file writers, read back by independent readers (Qt's GIF reader).
-#include "GifWriter.h"
-#include "WaveWriter.h"
+#include "assetgen/GifWriter.h"
+#include "assetgen/WaveWriter.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 // The bitmap helper on real picture files.
-#include "CDib.h"
+#include "controls/CDib.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <QBuffer>
 #include <QDir>

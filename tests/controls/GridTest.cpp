@@ -1,5 +1,5 @@
 // The grid control as the stopwatch, world-time list and diary use it.
-#include "CGridCtrl.h"
+#include "controls/CGridCtrl.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

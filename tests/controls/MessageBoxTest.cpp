@@ -1,5 +1,5 @@
-#include "MessageBox.h"
-#include "Style.h"
+#include "controls/MessageBox.h"
+#include "controls/Style.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

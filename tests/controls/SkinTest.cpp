@@ -1,5 +1,5 @@
 // The skin's numbered pictures, as the windows take them from the controls library.
-#include "Skin.h"
+#include "controls/Skin.h"
 
 #include <QImage>
 #include <QPainter>

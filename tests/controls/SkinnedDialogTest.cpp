@@ -1,10 +1,10 @@
 // The tool window frame and the help it opens.
-#include "BitmapButton.h"
-#include "HelpViewer.h"
-#include "SkinnedDialog.h"
-#include "TitleStrip.h"
+#include "controls/BitmapButton.h"
+#include "controls/HelpViewer.h"
+#include "controls/SkinnedDialog.h"
+#include "controls/TitleStrip.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QLineEdit>

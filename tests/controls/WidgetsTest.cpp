@@ -1,10 +1,10 @@
 // The skinned widgets: bitmap buttons, pop-up menu, line track bar, title strip.
-#include "BitmapButton.h"
-#include "ColourPickerButton.h"
-#include "LineTrackBar.h"
-#include "PopupMenu.h"
-#include "Skin.h"
-#include "TitleStrip.h"
+#include "controls/BitmapButton.h"
+#include "controls/ColourPickerButton.h"
+#include "controls/LineTrackBar.h"
+#include "controls/PopupMenu.h"
+#include "controls/Skin.h"
+#include "controls/TitleStrip.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,12 +1,12 @@
-#include "Base64.h"
-#include "DraftRecord.h"
-#include "MailAccount.h"
-#include "Pop3Client.h"
-#include "SmtpClient.h"
+#include "mail/Base64.h"
+#include "mail/DraftRecord.h"
+#include "mail/MailAccount.h"
+#include "mail/Pop3Client.h"
+#include "mail/SmtpClient.h"
 
-#include "DataArchive.h"
-#include "TempDir.h"
-#include "TextCodec.h"
+#include "storage/DataArchive.h"
+#include "support/TempDir.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "MailParser.h"
+#include "mail/MailParser.h"
 
-#include "Base64.h"
-#include "DraftRecord.h"
-#include "SmtpClient.h"
-#include "TempDir.h"
-#include "TextCodec.h"
+#include "mail/Base64.h"
+#include "mail/DraftRecord.h"
+#include "mail/SmtpClient.h"
+#include "support/TempDir.h"
+#include "platform/TextCodec.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

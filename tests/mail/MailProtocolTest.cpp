@@ -1,13 +1,13 @@
 // The POP3 and SMTP clients against a scripted server: the replies real servers never
 // send (split lines, silence, garbage, refusals, a connection that drops mid-reply).
-#include "MailReceiver.h"
-#include "MailServers.h"
-#include "MailSocket.h"
-#include "Pop3Client.h"
-#include "SmtpClient.h"
+#include "mail/MailReceiver.h"
+#include "mail/support/MailServers.h"
+#include "mail/MailSocket.h"
+#include "mail/Pop3Client.h"
+#include "mail/SmtpClient.h"
 
-#include "TempDir.h"
-#include "TextCodec.h"
+#include "support/TempDir.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QElapsedTimer>

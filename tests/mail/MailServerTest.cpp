@@ -1,13 +1,13 @@
 // Receiving from Dovecot and sending through an aiosmtpd server, both on loopback.
-#include "DraftRecord.h"
-#include "MailParser.h"
-#include "MailReceiver.h"
-#include "MailSender.h"
-#include "MailServers.h"
-#include "MailStore.h"
+#include "mail/DraftRecord.h"
+#include "mail/MailParser.h"
+#include "mail/MailReceiver.h"
+#include "mail/MailSender.h"
+#include "mail/support/MailServers.h"
+#include "mail/MailStore.h"
 
-#include "TempDir.h"
-#include "TextCodec.h"
+#include "support/TempDir.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
-#include "MailStamp.h"
+#include "mail/MailStamp.h"
 
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 #include <QSet>
 #include <QTimeZone>

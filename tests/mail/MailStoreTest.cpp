@@ -1,8 +1,8 @@
-#include "MailStore.h"
+#include "mail/MailStore.h"
 
-#include "DataArchive.h"
-#include "TempDir.h"
-#include "TextCodec.h"
+#include "storage/DataArchive.h"
+#include "support/TempDir.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "FakeLauncher.h"
-#include "FavoriteAddress.h"
-#include "LaunchList.h"
-#include "TempDir.h"
+#include "support/FakeLauncher.h"
+#include "panels/FavoriteAddress.h"
+#include "panels/LaunchList.h"
+#include "support/TempDir.h"
 
 #include <QFile>
 

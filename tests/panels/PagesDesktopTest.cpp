@@ -1,13 +1,13 @@
 // The category pages in the real program on a private X desktop: a Boot item added through
 // its dialog is opened at the next start; an alarm's PopUp brings the hidden panel back on
 // top, shows its message, and its program runs only once the message is closed.
-#include "AlarmList.h"
-#include "ChildProcess.h"
-#include "DesktopTools.h"
-#include "LaunchList.h"
-#include "TempDir.h"
-#include "TestWait.h"
-#include "XDisplayFixture.h"
+#include "alarms/AlarmList.h"
+#include "support/ChildProcess.h"
+#include "support/DesktopTools.h"
+#include "panels/LaunchList.h"
+#include "support/TempDir.h"
+#include "support/TestWait.h"
+#include "support/XDisplayFixture.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,13 +1,13 @@
-#include "FakePlatform.h"
-#include "FixedPanels.h"
-#include "ItemFileChooser.h"
-#include "ItemListView.h"
-#include "ItemPanel.h"
-#include "LaunchItemDialog.h"
-#include "MessageBox.h"
-#include "ModalHelper.h"
-#include "PopupMenu.h"
-#include "TempDir.h"
+#include "support/FakePlatform.h"
+#include "panels/FixedPanels.h"
+#include "controls/ItemFileChooser.h"
+#include "controls/ItemListView.h"
+#include "panels/ItemPanel.h"
+#include "panels/LaunchItemDialog.h"
+#include "controls/MessageBox.h"
+#include "support/ModalHelper.h"
+#include "controls/PopupMenu.h"
+#include "support/TempDir.h"
 
 #include <QContextMenuEvent>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FakePlatform.h"
+#include "support/FakePlatform.h"
 
 // The fakes other tests lean on: what they record and refuse must match what the real
 // implementations do.

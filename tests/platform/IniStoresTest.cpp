@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "IniProfile.h"
-#include "IniRegistry.h"
-#include "PosixFiles.h"
-#include "TempDir.h"
+#include "platform/linux/IniProfile.h"
+#include "platform/linux/IniRegistry.h"
+#include "platform/linux/PosixFiles.h"
+#include "support/TempDir.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "LinuxNetwork.h"
+#include "platform/linux/LinuxNetwork.h"
 
 // The connection check in network namespaces of its own: the test runs itself again under
 // `unshare -n`, where only the interfaces it makes exist.

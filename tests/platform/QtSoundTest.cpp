@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "PulseNullSink.h"
-#include "QtSound.h"
-#include "TempDir.h"
-#include "TestWait.h"
+#include "support/PulseNullSink.h"
+#include "platform/linux/QtSound.h"
+#include "support/TempDir.h"
+#include "support/TestWait.h"
 
 // What the program plays, recorded from a private PulseAudio null sink.
 

@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildProcess.h"
-#include "DbusSessionServices.h"
-#include "SystemClock.h"
-#include "TempDir.h"
-#include "TestWait.h"
+#include "support/ChildProcess.h"
+#include "platform/linux/DbusSessionServices.h"
+#include "platform/linux/SystemClock.h"
+#include "support/TempDir.h"
+#include "support/TestWait.h"
 
 // The session services against python-dbusmock's logind and timedated on a private bus
 // that stands in for both the system and the session bus.

@@ -8,14 +8,14 @@
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
 
-#include "ChildProcess.h"
-#include "DbusSessionServices.h"
-#include "DesktopLauncher.h"
-#include "LinuxPlatform.h"
-#include "TempDir.h"
-#include "TestWait.h"
-#include "X11Desktop.h"
-#include "XDisplayFixture.h"
+#include "support/ChildProcess.h"
+#include "platform/linux/DbusSessionServices.h"
+#include "platform/linux/DesktopLauncher.h"
+#include "platform/linux/LinuxPlatform.h"
+#include "support/TempDir.h"
+#include "support/TestWait.h"
+#include "platform/linux/X11Desktop.h"
+#include "support/XDisplayFixture.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "XDisplayFixture.h"
+#include "support/XDisplayFixture.h"
 
 // The desktop main has started a private desktop before the QApplication.
 TEST(XDisplayFixture, ApplicationRunsOnTheDesktopWithATray)

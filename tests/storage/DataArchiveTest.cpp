@@ -1,6 +1,6 @@
-#include "DataArchive.h"
-#include "DataFile.h"
-#include "TempDir.h"
+#include "storage/DataArchive.h"
+#include "storage/DataFile.h"
+#include "support/TempDir.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>

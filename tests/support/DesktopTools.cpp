@@ -1,6 +1,6 @@
-#include "DesktopTools.h"
+#include "support/DesktopTools.h"
 
-#include "XDisplayFixture.h"
+#include "support/XDisplayFixture.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -2,8 +2,8 @@
 #include <QDateTime>
 #include <QList>
 
-#include "Clock.h"
-#include "FakeJournal.h"
+#include "platform/Clock.h"
+#include "support/FakeJournal.h"
 
 // A clock that moves only when told. Accepted setSystemTime calls move now() to the moment.
 class FakeClock final : public Clock

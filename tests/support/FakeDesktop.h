@@ -3,8 +3,8 @@
 #include <QMap>
 #include <QSet>
 
-#include "Desktop.h"
-#include "FakeJournal.h"
+#include "platform/Desktop.h"
+#include "support/FakeJournal.h"
 
 // A desktop of settable geometry and cursor. Hot-key registrations are recorded; press(id)
 // delivers a registered hot key as the real desktop would.

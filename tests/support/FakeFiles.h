@@ -1,7 +1,7 @@
 #pragma once
 #include <QStringList>
 
-#include "Files.h"
+#include "platform/Files.h"
 
 // Records the paths whose attributes are reset; answers `result()` (true unless told).
 class FakeFiles final : public Files

@@ -3,8 +3,8 @@
 #include <QSet>
 #include <QStringList>
 
-#include "FakeJournal.h"
-#include "Launcher.h"
+#include "support/FakeJournal.h"
+#include "platform/Launcher.h"
 
 // Records what would be opened or run; can be told to fail (always or for some targets).
 class FakeLauncher final : public Launcher

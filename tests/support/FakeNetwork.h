@@ -1,5 +1,5 @@
 #pragma once
-#include "Network.h"
+#include "platform/Network.h"
 
 // A connection state set by the test; counts the checks.
 class FakeNetwork final : public Network

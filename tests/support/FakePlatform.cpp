@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "support/FakePlatform.h"
 
 #include <cstdio>
 #include <cstdlib>

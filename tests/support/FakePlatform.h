@@ -1,16 +1,16 @@
 #pragma once
 #include <memory>
 
-#include "FakeClock.h"
-#include "FakeDesktop.h"
-#include "FakeFiles.h"
-#include "FakeJournal.h"
-#include "FakeLauncher.h"
-#include "FakeNetwork.h"
-#include "FakeSessionServices.h"
-#include "FakeSound.h"
-#include "MemoryRegistry.h"
-#include "Platform.h"
+#include "support/FakeClock.h"
+#include "support/FakeDesktop.h"
+#include "support/FakeFiles.h"
+#include "support/FakeJournal.h"
+#include "support/FakeLauncher.h"
+#include "support/FakeNetwork.h"
+#include "support/FakeSessionServices.h"
+#include "support/FakeSound.h"
+#include "support/MemoryRegistry.h"
+#include "platform/Platform.h"
 
 // A Platform made entirely of fakes, with typed access to each of them. The fakes share one
 // journal, so the order of actions across seams can be checked:

@@ -1,8 +1,8 @@
 #pragma once
 #include <QStringList>
 
-#include "FakeJournal.h"
-#include "SessionServices.h"
+#include "support/FakeJournal.h"
+#include "platform/SessionServices.h"
 
 // Records each request; a service marked missing still records the attempt but answers false.
 class FakeSessionServices final : public SessionServices

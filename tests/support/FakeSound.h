@@ -1,8 +1,8 @@
 #pragma once
 #include <QList>
 
-#include "FakeJournal.h"
-#include "Sound.h"
+#include "support/FakeJournal.h"
+#include "platform/Sound.h"
 
 // Records waves (with their repeat counts) and tone runs; holds the mute state.
 class FakeSound final : public Sound

@@ -2,7 +2,7 @@
 #include <QMap>
 #include <QPair>
 
-#include "Registry.h"
+#include "platform/Registry.h"
 
 // A registry in memory. Key paths and value names compare without regard to case, as the
 // system's registry does. Writes can be made to fail.

@@ -1,4 +1,4 @@
-#include "PulseNullSink.h"
+#include "support/PulseNullSink.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QProcess>
 #include <QThread>
 
-#include "TestWait.h"
+#include "support/TestWait.h"
 
 bool PulseNullSink::start(int timeoutMs)
 {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 
 // A private PulseAudio server whose only sink is the null sink "nullsink", so sound played
 // by the process can be recorded from "nullsink.monitor". start() sets XDG_RUNTIME_DIR and

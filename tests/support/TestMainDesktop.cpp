@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "XDisplayFixture.h"
+#include "support/XDisplayFixture.h"
 
 // Desktop tests: the private X desktop comes up before the QApplication, which then runs on
 // the xcb platform of that display; the application goes before the desktop does.

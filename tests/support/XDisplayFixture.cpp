@@ -1,4 +1,4 @@
-#include "XDisplayFixture.h"
+#include "support/XDisplayFixture.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 
 // A private X desktop for one test binary: Xvfb on a free display (1024x768x24), openbox as
 // the window manager and trayer as the tray host. start() waits for each by condition

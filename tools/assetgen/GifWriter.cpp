@@ -1,4 +1,4 @@
-#include "GifWriter.h"
+#include "assetgen/GifWriter.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "WaveWriter.h"
+#include "assetgen/WaveWriter.h"
 
 #include <QRandomGenerator>
 #include <QtEndian>

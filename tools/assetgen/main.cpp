@@ -5,9 +5,9 @@
 // Every file is drawn or synthesised here (the skin's drawing is shared with the controls
 // library), written, then read back and checked; any failure ends with a non-zero status.
 
-#include "GifWriter.h"
-#include "SkinArt.h"
-#include "WaveWriter.h"
+#include "assetgen/GifWriter.h"
+#include "controls/SkinArt.h"
+#include "assetgen/WaveWriter.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "DbusSessionServices.h"
+#include "platform/linux/DbusSessionServices.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,5 +1,5 @@
 #pragma once
-#include "SessionServices.h"
+#include "platform/SessionServices.h"
 
 // Power-off through systemd-logind, locking through the desktop's screen saver service or
 // logind, the screen saver through the X server (or xdg-screensaver).

@@ -1,4 +1,4 @@
-#include "DesktopLauncher.h"
+#include "platform/linux/DesktopLauncher.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,5 +1,5 @@
 #pragma once
-#include "Launcher.h"
+#include "platform/Launcher.h"
 
 // Starts programs itself (detached) and hands documents, folders and addresses to the
 // desktop's default handler.

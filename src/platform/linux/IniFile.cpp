@@ -1,4 +1,4 @@
-#include "IniFile.h"
+#include "platform/linux/IniFile.h"
 
 #include <QDir>
 #include <QFile>

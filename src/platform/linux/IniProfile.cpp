@@ -1,7 +1,7 @@
-#include "IniProfile.h"
+#include "platform/linux/IniProfile.h"
 
-#include "IniFile.h"
-#include "XdgPaths.h"
+#include "platform/linux/IniFile.h"
+#include "platform/linux/XdgPaths.h"
 
 QString IniProfile::path() const
 {

@@ -1,5 +1,5 @@
 #pragma once
-#include "Registry.h"
+#include "platform/Registry.h"
 
 // The program's profile: $XDG_CONFIG_HOME/quillora.ini, sections and names as the program
 // gives them ("HotKey"/"sk"), compared without regard to case. Values are integers written in

@@ -1,12 +1,12 @@
-#include "IniRegistry.h"
+#include "platform/linux/IniRegistry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "IniFile.h"
-#include "XdgPaths.h"
+#include "platform/linux/IniFile.h"
+#include "platform/linux/XdgPaths.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Registry.h"
+#include "platform/Registry.h"
 
 // The emulated registry: $XDG_CONFIG_HOME/Quillora/registry.ini, one section per key path
 // (written as the program names it), one line per value. Keys and value names compare

@@ -1,4 +1,4 @@
-#include "LinuxNetwork.h"
+#include "platform/linux/LinuxNetwork.h"
 
 #include <QNetworkInterface>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "Network.h"
+#include "platform/Network.h"
 
 // The connection check: some network interface other than loopback is up and running with
 // an address.

@@ -1,14 +1,14 @@
-#include "LinuxPlatform.h"
+#include "platform/linux/LinuxPlatform.h"
 
-#include "DbusSessionServices.h"
-#include "DesktopLauncher.h"
-#include "IniRegistry.h"
-#include "IniProfile.h"
-#include "LinuxNetwork.h"
-#include "PosixFiles.h"
-#include "QtSound.h"
-#include "SystemClock.h"
-#include "X11Desktop.h"
+#include "platform/linux/DbusSessionServices.h"
+#include "platform/linux/DesktopLauncher.h"
+#include "platform/linux/IniRegistry.h"
+#include "platform/linux/IniProfile.h"
+#include "platform/linux/LinuxNetwork.h"
+#include "platform/linux/PosixFiles.h"
+#include "platform/linux/QtSound.h"
+#include "platform/linux/SystemClock.h"
+#include "platform/linux/X11Desktop.h"
 
 std::unique_ptr<Platform> makeLinuxPlatform()
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 // The platform of a Linux X11 desktop. Make it after the QGuiApplication (the desktop and
 // the screen saver use its X connection) and destroy it before.

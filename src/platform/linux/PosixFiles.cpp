@@ -1,4 +1,4 @@
-#include "PosixFiles.h"
+#include "platform/linux/PosixFiles.h"
 
 #include <QFile>
 

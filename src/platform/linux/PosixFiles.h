@@ -1,5 +1,5 @@
 #pragma once
-#include "Files.h"
+#include "platform/Files.h"
 
 // Files on a POSIX file system.
 class PosixFiles final : public Files

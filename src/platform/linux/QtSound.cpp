@@ -1,4 +1,4 @@
-#include "QtSound.h"
+#include "platform/linux/QtSound.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

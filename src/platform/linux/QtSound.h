@@ -1,7 +1,7 @@
 #pragma once
 #include <QObject>
 
-#include "Sound.h"
+#include "platform/Sound.h"
 
 class QAudioSink;
 

@@ -1,4 +1,4 @@
-#include "SystemClock.h"
+#include "platform/linux/SystemClock.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

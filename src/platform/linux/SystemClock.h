@@ -1,5 +1,5 @@
 #pragma once
-#include "Clock.h"
+#include "platform/Clock.h"
 
 // The system clock. Setting it goes through systemd-timedated (org.freedesktop.timedate1
 // SetTime on the system bus, interactive: the desktop may ask for a password).

@@ -1,4 +1,4 @@
-#include "X11Desktop.h"
+#include "platform/linux/X11Desktop.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QMap>
 
-#include "Desktop.h"
+#include "platform/Desktop.h"
 
 struct xcb_connection_t;
 typedef struct _XCBKeySymbols xcb_key_symbols_t;

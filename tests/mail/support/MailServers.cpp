@@ -1,4 +1,4 @@
-#include "MailServers.h"
+#include "mail/support/MailServers.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ItemFileChooser.h"
+#include "controls/ItemFileChooser.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

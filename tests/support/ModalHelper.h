@@ -1,6 +1,6 @@
 #pragma once
-#include "ItemListView.h"
-#include "PopupMenu.h"
+#include "controls/ItemListView.h"
+#include "controls/PopupMenu.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

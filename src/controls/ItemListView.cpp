@@ -1,4 +1,4 @@
-#include "ItemListView.h"
+#include "controls/ItemListView.h"
 
 #include <QBitmap>
 #include <QContextMenuEvent>

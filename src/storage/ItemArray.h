@@ -1,6 +1,6 @@
 #pragma once
-#include "DataArchive.h"
-#include "DataFile.h"
+#include "storage/DataArchive.h"
+#include "storage/DataFile.h"
 
 #include <QList>
 #include <QString>

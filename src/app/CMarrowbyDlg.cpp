@@ -1,21 +1,20 @@
 #include "app/CMarrowbyDlg.h"
 
-#include "controls/BitmapButton.h"
-#include "alarms/AlarmPage.h"
 #include "app/CAboutDlg.h"
-#include "calc/CCalculatorDlg.h"
 #include "app/CHideTipDlg.h"
-#include "calc/CMetrologyDlg.h"
 #include "app/CSettingDlg.h"
-#include "panels/FixedPanels.h"
+#include "app/LogonStart.h"
+#include "app/ShellTables.h"
+#include "controls/BitmapButton.h"
+#include "controls/FramelessFrame.h"
 #include "controls/HelpViewer.h"
-#include "panels/ItemPanel.h"
 #include "controls/MessageBox.h"
-#include "platform/Platform.h"
 #include "controls/PopupMenu.h"
 #include "controls/Skin.h"
 #include "controls/SkinnedDialog.h"
 #include "controls/TitleStrip.h"
+#include "platform/HotKeyProfile.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,34 +31,6 @@
 #include <QWindow>
 
 namespace {
-
-// The window the panel's button ids open or select, with their images and tooltips.
-struct ButtonSpec
-{
-    int id;
-    std::initializer_list<int> images;
-    const char16_t* tip;
-};
-
-// Category buttons in the order of the category numbers 1..7.
-const ButtonSpec kCategoryButtons[] = {
-    {CMarrowbyDlg::IdWork, {234, 237, 235, 480}, u"Diary"},
-    {CMarrowbyDlg::IdAlarm, {192, 195, 193, 479}, u"Alarm"},
-    {CMarrowbyDlg::IdFavorite, {206, 209, 207, 481}, u"Favorite"},
-    {CMarrowbyDlg::IdSysTool, {227, 230, 228, 483}, u"System Tool"},
-    {CMarrowbyDlg::IdBoot, {196, 199, 197, 484}, u"Boot custom program at startup"},
-    {CMarrowbyDlg::IdPlayer, {220, 223, 221, 485}, u"Player"},
-    {CMarrowbyDlg::IdGame, {210, 213, 211, 486}, u"Game"},
-};
-
-// Tool buttons, left to right along the bottom.
-const ButtonSpec kToolButtons[] = {
-    {CMarrowbyDlg::IdMetrology, {217, 218, 219, 487}, u"Metrology"},
-    {CMarrowbyDlg::IdCalculator, {200, 201, 202, 488}, u"Calculator"},
-    {CMarrowbyDlg::IdMail, {216, 214, 215, 489}, u"Mail"},
-    {CMarrowbyDlg::IdCalendar, {203, 204, 205, 490}, u"Calendar"},
-    {CMarrowbyDlg::IdShortcutKey, {224, 225, 226, 491}, u"Shortcut Key"},
-};
 
 QString idName(int id)
 {
@@ -78,11 +49,6 @@ void centreOnDesktop(QWidget* w)
 
 } // namespace
 
-QString CMarrowbyDlg::runKey()
-{
-    return QStringLiteral("HKEY_CURRENT_USER\\SOFTWARE\\MICROSOFT\\WINDOWS\\CURRENTVERSION\\RUN");
-}
-
 CMarrowbyDlg::CMarrowbyDlg(const QString& programDir, Platform& platform, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint)
     , m_programDir(programDir)
@@ -91,7 +57,14 @@ CMarrowbyDlg::CMarrowbyDlg(const QString& programDir, Platform& platform, QWidge
     setObjectName(QStringLiteral("CMarrowbyDlg"));
     setWindowTitle(QStringLiteral("Quillora"));
     setWindowIcon(Skin::programIcon());
-    setMouseTracking(true);
+    // The client area acts as a caption; the side and bottom edges resize the panel.
+    auto* frame = new FramelessFrame(this);
+    frame->setResizeEdges(Qt::LeftEdge | Qt::RightEdge | Qt::BottomEdge);
+    frame->setBeforeResize([this](Qt::Edges) {
+        // What the resize rule gives a panel resized with the pointer on it.
+        if (!Docking::isCollapsed(geometry()))
+            setMinimumHeight(MinimumHeight);
+    });
     // The window manager keeps to these limits while the user drags an edge; the docking
     // strip lifts the height limit while it is wanted (setDockGeometry()).
     setMinimumSize(MinimumWidth, 1);
@@ -99,7 +72,6 @@ CMarrowbyDlg::CMarrowbyDlg(const QString& programDir, Platform& platform, QWidge
 
     createButtons();
     createCategoryPages();
-    registerToolWindows();
     loadSettings();
     registerHotKeys();
     selectCategory(Game);
@@ -150,7 +122,7 @@ CMarrowbyDlg::~CMarrowbyDlg()
 
 void CMarrowbyDlg::createButtons()
 {
-    auto make = [this](int id, std::initializer_list<int> images, const QString& tip) {
+    auto make = [this](int id, const Skin::ButtonImages& images, const QString& tip) {
         auto* b = new BitmapButton(this);
         b->setObjectName(idName(id));
         b->setImages(images);
@@ -158,21 +130,21 @@ void CMarrowbyDlg::createButtons()
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    for (int i = 0; i < 7; ++i) {
-        const ButtonSpec& button = kCategoryButtons[i];
-        m_categoryButtons[i] = make(button.id, button.images, QString::fromUtf16(button.tip));
-        const int category = i + 1;
-        connect(m_categoryButtons[i], &QAbstractButton::clicked, this, [this, category] { selectCategory(category); });
+    int category = Work;
+    for (const ShellTables::Category& entry : ShellTables::categories()) {
+        BitmapButton* b = make(entry.buttonId, entry.images, QString::fromUtf16(entry.tip));
+        m_categoryButtons[category - 1] = b;
+        connect(b, &QAbstractButton::clicked, this, [this, category] { selectCategory(category); });
+        ++category;
     }
-    for (const ButtonSpec& button : kToolButtons) {
-        BitmapButton* b = make(button.id, button.images, QString::fromUtf16(button.tip));
-        m_toolButtons[button.id] = b;
-        const int id = button.id;
-        connect(b, &QAbstractButton::clicked, this, [this, id] { openTool(id); });
+    for (const ShellTables::Tool& tool : ShellTables::tools()) {
+        BitmapButton* b = make(tool.buttonId, tool.images, QString::fromUtf16(tool.tip));
+        m_toolButtons.push_back(b);
+        connect(b, &QAbstractButton::clicked, this, [this, id = tool.buttonId] { openTool(id); });
     }
-    m_minimize = make(IdMinimize, {244, 245, 246}, QStringLiteral("Minimize"));
-    m_setting = make(IdSetting, {241, 242, 243}, QStringLiteral("Setting"));
-    m_close = make(IdClose, {238, 239, 240}, QStringLiteral("Close"));
+    m_minimize = make(IdMinimize, Skin::MinimizeButton, QStringLiteral("Minimize"));
+    m_setting = make(IdSetting, Skin::SettingButton, QStringLiteral("Setting"));
+    m_close = make(IdClose, Skin::CloseButton, QStringLiteral("Close"));
     connect(m_minimize, &QAbstractButton::clicked, this, &CMarrowbyDlg::minimizeToTray);
     connect(m_setting, &QAbstractButton::clicked, this, &CMarrowbyDlg::openSettings);
     connect(m_close, &QAbstractButton::clicked, this, &CMarrowbyDlg::exitProgram);
@@ -183,43 +155,23 @@ void CMarrowbyDlg::createCategoryPages()
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("CPanelTab"));
     // Category pages, in page order: Work, Alarm, Favorite, SysTool, Boot, Player, Game.
-    for (int category = Work; category <= Game; ++category) {
-        QWidget* page = nullptr;
-        switch (category) {
-        case Work:
-            page = new WorkPanel(m_programDir, m_pages);
-            break;
-        case Alarm:
-            page = new AlarmPage(m_programDir, m_platform, this, m_pages);
-            break;
-        case Favorite:
-            page = new ItemPanel(ItemPanel::Kind::Favorite, m_programDir, m_platform, m_pages);
-            break;
-        case Boot:
-            page = new ItemPanel(ItemPanel::Kind::Boot, m_programDir, m_platform, m_pages);
-            break;
-        case Game:
-            page = new GamePanel(m_programDir, m_pages);
-            break;
-        default:
-            page = new QWidget(m_pages);
-            break;
-        }
+    const WindowContext context = windowContext(m_pages);
+    int category = Work;
+    for (const ShellTables::Category& entry : ShellTables::categories()) {
+        QWidget* page = entry.page ? entry.page(context) : new QWidget(m_pages);
         page->setObjectName(QStringLiteral("page%1").arg(category));
         page->setAutoFillBackground(true);
         QPalette pal = page->palette();
         pal.setColor(QPalette::Window, Qt::white);
         page->setPalette(pal);
         m_pages->addWidget(page);
+        ++category;
     }
 }
 
-void CMarrowbyDlg::registerToolWindows()
+WindowContext CMarrowbyDlg::windowContext(QWidget* parent)
 {
-    // Tool windows: each is created the first time its button is used and kept afterwards.
-    // m_toolFactories[IdCalculator] = [this] { return new ...(this); };
-    m_toolFactories[IdCalculator] = [this] { return new CCalculatorDlg(this); };
-    m_toolFactories[IdMetrology] = [this] { return new CMetrologyDlg(this); };
+    return WindowContext{m_programDir, m_platform, this, parent, [this](PageWindow key) { openPageWindow(key); }};
 }
 
 QWidget* CMarrowbyDlg::page(int category) const
@@ -249,21 +201,14 @@ void CMarrowbyDlg::loadSettings()
     setAlpha(m_settings.alpha);
     setWindowFlag(Qt::WindowStaysOnTopHint, m_settings.alwaysOnTop);
 
-    const QString value = m_platform.registry->readString(runKey(), QStringLiteral("Quillora"));
-    m_runOnLogon = m_platform.registry->hasValue(runKey(), QStringLiteral("Quillora"))
-        && value == QCoreApplication::applicationFilePath();
+    m_runOnLogon = logonStart().isEnabled();
 }
 
 void CMarrowbyDlg::registerHotKeys()
 {
-    Profile& profile = *m_platform.profile;
     Desktop& desktop = *m_platform.desktop;
-    desktop.registerHotKey(HotKeyPanel,
-        Desktop::modifiersFromHotKeyFlags(profile.readInt(QStringLiteral("HotKey"), QStringLiteral("sk"))),
-        profile.readInt(QStringLiteral("HotKey"), QStringLiteral("vk")));
-    desktop.registerHotKey(HotKeyWindow,
-        Desktop::modifiersFromHotKeyFlags(profile.readInt(QStringLiteral("HotKeyWindow"), QStringLiteral("sk"))),
-        profile.readInt(QStringLiteral("HotKeyWindow"), QStringLiteral("vk")));
+    HotKeyProfile::registerFromProfile(desktop, *m_platform.profile, HotKeyPanel);
+    HotKeyProfile::registerFromProfile(desktop, *m_platform.profile, HotKeyWindow);
     connect(&desktop, &Desktop::hotKeyPressed, this, [this](int id) {
         if (id == HotKeyPanel)
             toggleShown();
@@ -304,10 +249,9 @@ void CMarrowbyDlg::showMailMenu()
     menu.addItem(IdMenuMiniMail, QStringLiteral("Mini mail"));
     menu.addItem(IdMenuProfessionalMail, QStringLiteral("Professional mail"));
     const int chosen = menu.exec(m_platform.desktop->cursorPos());
-    if (chosen == IdMenuMiniMail) {
-        if (m_toolFactories.count(IdMenuMiniMail))
-            openTool(IdMenuMiniMail);
-    } else if (chosen == IdMenuProfessionalMail) {
+    if (chosen == IdMenuMiniMail)
+        openToolWindow(IdMail);
+    else if (chosen == IdMenuProfessionalMail) {
         m_platform.launcher->open(QStringLiteral("mailto:"));
     }
 }
@@ -321,18 +265,53 @@ void CMarrowbyDlg::showAboutBox()
 
 void CMarrowbyDlg::openTool(int buttonId)
 {
-    if (buttonId == IdMail) {
+    if (buttonId == IdMail)
         showMailMenu();
-        return;
-    }
+    else
+        openToolWindow(buttonId);
+}
+
+void CMarrowbyDlg::openToolWindow(int buttonId)
+{
     QPointer<QWidget>& window = m_tools[buttonId];
     if (!window) {
-        const auto factory = m_toolFactories.find(buttonId);
-        if (factory == m_toolFactories.end())
+        const auto tools = ShellTables::tools();
+        const auto tool = std::find_if(tools.begin(), tools.end(), [buttonId](const auto& t) { return t.buttonId == buttonId; });
+        if (tool == tools.end() || !tool->window)
             return; // that tool's window is not part of this build yet
-        window = factory->second();
+        window = tool->window(windowContext(this));
     }
     centreOnDesktop(window);
+    bringUp(window);
+}
+
+void CMarrowbyDlg::openPageWindow(PageWindow key)
+{
+    const auto windows = ShellTables::pageWindows();
+    const auto entry = std::find_if(windows.begin(), windows.end(), [key](const auto& w) { return w.key == key; });
+    if (entry == windows.end())
+        return;
+    if (entry->modal) {
+        // Made anew each time and run until it closes.
+        std::unique_ptr<QWidget> window(entry->window(windowContext(this)));
+        if (auto* dialog = qobject_cast<QDialog*>(window.get()))
+            dialog->exec();
+        return;
+    }
+    QPointer<QWidget>& window = m_pageWindows[key];
+    if (!window)
+        window = entry->window(windowContext(this));
+    bringUp(window);
+}
+
+QWidget* CMarrowbyDlg::pageWindow(PageWindow key) const
+{
+    const auto it = m_pageWindows.find(key);
+    return it == m_pageWindows.end() ? nullptr : it->second.data();
+}
+
+void CMarrowbyDlg::bringUp(QWidget* window)
+{
     window->show();
     window->raise();
     window->activateWindow();
@@ -380,8 +359,12 @@ void CMarrowbyDlg::setAlwaysOnTop(bool on)
 void CMarrowbyDlg::setRunOnLogon(bool on)
 {
     m_runOnLogon = on;
-    m_platform.registry->writeString(runKey(), QStringLiteral("Quillora"),
-        on ? QCoreApplication::applicationFilePath() : QStringLiteral("zzz:"));
+    logonStart().setEnabled(on);
+}
+
+LogonStart CMarrowbyDlg::logonStart() const
+{
+    return LogonStart(*m_platform.registry, QCoreApplication::applicationFilePath());
 }
 
 bool CMarrowbyDlg::runOnLogon() const
@@ -486,8 +469,8 @@ void CMarrowbyDlg::layoutControls()
         m_categoryButtons[i]->setGeometry(0, 79 + 33 * i, 29, 33);
     m_pages->setGeometry(29, 79, w - 31, h - 113);
     int x = 20;
-    for (const ButtonSpec& button : kToolButtons) {
-        m_toolButtons[button.id]->setGeometry(x, h - 29, 29, 29);
+    for (BitmapButton* b : m_toolButtons) {
+        b->setGeometry(x, h - 29, 29, 29);
         x += 29;
     }
 }
@@ -611,19 +594,6 @@ void CMarrowbyDlg::dockingStep()
     }
 }
 
-Qt::Edges CMarrowbyDlg::resizeEdgesAt(const QPoint& pos) const
-{
-    constexpr int grip = 4;
-    Qt::Edges edges;
-    if (pos.x() < grip)
-        edges |= Qt::LeftEdge;
-    if (pos.x() >= width() - grip)
-        edges |= Qt::RightEdge;
-    if (pos.y() >= height() - grip)
-        edges |= Qt::BottomEdge;
-    return edges;
-}
-
 void CMarrowbyDlg::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton && event->position().y() < 20) {
@@ -634,44 +604,7 @@ void CMarrowbyDlg::mousePressEvent(QMouseEvent* event)
             showAboutBox();
         return;
     }
-    if (event->button() != Qt::LeftButton) {
-        QDialog::mousePressEvent(event);
-        return;
-    }
-    QWindow* w = windowHandle();
-    const Qt::Edges edges = resizeEdgesAt(event->position().toPoint());
-    if (edges && !Docking::isCollapsed(geometry()))
-        setMinimumHeight(MinimumHeight); // what the resize rule gives a panel resized with the pointer on it
-    if (w && edges && w->startSystemResize(edges))
-        return;
-    // The client area acts as a caption.
-    if (w && w->startSystemMove())
-        return;
-    m_manualDrag = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
-}
-
-void CMarrowbyDlg::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_manualDrag && (event->buttons() & Qt::LeftButton)) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
-    }
-    const Qt::Edges edges = resizeEdgesAt(event->position().toPoint());
-    if ((edges & Qt::BottomEdge) && (edges & (Qt::LeftEdge | Qt::RightEdge)))
-        setCursor((edges & Qt::LeftEdge) ? Qt::SizeBDiagCursor : Qt::SizeFDiagCursor);
-    else if (edges & Qt::BottomEdge)
-        setCursor(Qt::SizeVerCursor);
-    else if (edges)
-        setCursor(Qt::SizeHorCursor);
-    else
-        unsetCursor();
-}
-
-void CMarrowbyDlg::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_manualDrag = false;
-    QDialog::mouseReleaseEvent(event);
+    QDialog::mousePressEvent(event);
 }
 
 bool CMarrowbyDlg::ownsWidget(QObject* object) const

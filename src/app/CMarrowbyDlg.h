@@ -1,15 +1,17 @@
 #pragma once
 #include "app/Docking.h"
+#include "app/LogonStart.h"
 #include "app/PanelSettings.h"
 #include "alarms/PopUpHost.h"
+#include "controls/WindowFactory.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
 
 #include <array>
-#include <functional>
 #include <map>
+#include <vector>
 
 class BitmapButton;
 class CSettingDlg;
@@ -66,8 +68,14 @@ public:
     // Close button, tray "Exit", SIGTERM: saves and ends the program.
     void exitProgram();
     void openSettings();
+    // A tool button's action: the Mail menu, or the tool's window.
     void openTool(int buttonId);
+    // Creates the tool's window the first time, then shows, raises and centres it.
+    void openToolWindow(int buttonId);
     QWidget* toolWindow(int buttonId) const;
+    // A window a category page asks for (a game, the diary).
+    void openPageWindow(PageWindow key);
+    QWidget* pageWindow(PageWindow key) const;
 
     void setAlpha(int alpha);
     void setAlwaysOnTop(bool on);
@@ -82,8 +90,6 @@ public:
     void dockingStep();
     bool dockingArmed() const { return m_dockTimer.isActive(); }
 
-    static QString runKey();
-
 Q_SIGNALS:
     // Hot key 108, for the window hider.
     void windowHiderHotKey();
@@ -97,8 +103,6 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
@@ -106,7 +110,9 @@ protected:
 private:
     void createButtons();
     void createCategoryPages();
-    void registerToolWindows();
+    WindowContext windowContext(QWidget* parent);
+    LogonStart logonStart() const;
+    static void bringUp(QWidget* window);
     void createTray();
     void loadSettings();
     void registerHotKeys();
@@ -118,7 +124,6 @@ private:
     void showTrayMenu();
     void showMailMenu();
     void showAboutBox();
-    Qt::Edges resizeEdgesAt(const QPoint& pos) const;
     bool ownsWidget(QObject* object) const;
 
     QString m_programDir;
@@ -130,14 +135,12 @@ private:
     bool m_dockResizing = false;
     bool m_runOnLogon = false;
     bool m_settingsSaved = false;
-    QPoint m_dragOffset;
-    bool m_manualDrag = false;
 
     QTimer m_dockTimer;  // one step 50 ms after a change that matters
     QTimer m_dockWatch;  // a slow safety net while the pointer position matters
 
     std::array<BitmapButton*, 7> m_categoryButtons{};
-    std::map<int, BitmapButton*> m_toolButtons;
+    std::vector<BitmapButton*> m_toolButtons; // left to right
     BitmapButton* m_minimize = nullptr;
     BitmapButton* m_setting = nullptr;
     BitmapButton* m_close = nullptr;
@@ -148,6 +151,6 @@ private:
     QSystemTrayIcon* m_tray = nullptr;
     CSettingDlg* m_settingDlg = nullptr;
 
-    std::map<int, std::function<QWidget*()>> m_toolFactories;
     std::map<int, QPointer<QWidget>> m_tools;
+    std::map<PageWindow, QPointer<QWidget>> m_pageWindows;
 };

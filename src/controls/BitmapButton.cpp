@@ -57,6 +57,13 @@ void BitmapButton::setImages(std::initializer_list<int> resourceNumbers)
     setImages(images[0], images[1], images[2], images[3]);
 }
 
+void BitmapButton::setImages(const Skin::ButtonImages& resourceNumbers)
+{
+    // Number 0 (no picture) gives a null pixmap.
+    setImages(Skin::resource(resourceNumbers[0]), Skin::resource(resourceNumbers[1]), Skin::resource(resourceNumbers[2]),
+              Skin::resource(resourceNumbers[3]));
+}
+
 void BitmapButton::setSelected(bool on)
 {
     if (m_selected == on)

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <initializer_list>
 
+#include "controls/SkinResources.h"
+
 // A push button drawn from four pictures: normal, pressed, hover (mouse over it) and
 // disabled. A selected button keeps its pressed look (the chosen category of the panel).
 // Without a disabled picture the normal one is shown greyed; without a hover picture
@@ -18,6 +20,7 @@ public:
     // The skin's pictures with these resource numbers, in the order normal, pressed,
     // hover, disabled (three or four numbers). The button takes the normal picture's size.
     void setImages(std::initializer_list<int> resourceNumbers);
+    void setImages(const Skin::ButtonImages& resourceNumbers);
 
     void setSelected(bool on);
     bool isSelected() const { return m_selected; }

@@ -1,5 +1,7 @@
 #include "controls/SkinArt.h"
 
+#include "controls/SkinResources.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -488,28 +490,28 @@ struct ButtonDef
 };
 
 const std::array<ButtonDef, 22> buttons{{
-    {Pict::Player, Kind::Category, {220, 223, 221, 485}},
-    {Pict::Game, Kind::Category, {210, 213, 211, 486}},
-    {Pict::Alarm, Kind::Category, {192, 195, 193, 479}},
-    {Pict::Boot, Kind::Category, {196, 199, 197, 484}},
-    {Pict::Favorite, Kind::Category, {206, 209, 207, 481}},
-    {Pict::SysTool, Kind::Category, {227, 230, 228, 483}},
-    {Pict::Diary, Kind::Category, {234, 237, 235, 480}},
-    {Pict::Mail, Kind::Tool, {216, 214, 215, 489}},
-    {Pict::Calculator, Kind::Tool, {200, 201, 202, 488}},
-    {Pict::Metrology, Kind::Tool, {217, 218, 219, 487}},
-    {Pict::Calendar, Kind::Tool, {203, 204, 205, 490}},
-    {Pict::ShortcutKey, Kind::Tool, {224, 225, 226, 491}},
-    {Pict::Minimize, Kind::Caption, {244, 245, 246, 0}},
-    {Pict::Setting, Kind::Caption, {241, 242, 243, 0}},
-    {Pict::Close, Kind::Caption, {238, 239, 240, 0}},
-    {Pict::Help, Kind::Caption, {9011, 9012, 9013, 0}},
-    {Pict::First, Kind::Transport, {9201, 9202, 9203, 0}},
-    {Pict::Forward, Kind::Transport, {9204, 9205, 9206, 0}},
-    {Pict::Pause, Kind::Transport, {9207, 9208, 9209, 0}},
-    {Pict::Stop, Kind::Transport, {9210, 9211, 9212, 0}},
-    {Pict::Last, Kind::Transport, {9213, 9214, 9215, 0}},
-    {Pict::Menu, Kind::Transport, {9216, 9217, 9218, 0}},
+    {Pict::Player, Kind::Category, Skin::PlayerButton},
+    {Pict::Game, Kind::Category, Skin::GameButton},
+    {Pict::Alarm, Kind::Category, Skin::AlarmButton},
+    {Pict::Boot, Kind::Category, Skin::BootButton},
+    {Pict::Favorite, Kind::Category, Skin::FavoriteButton},
+    {Pict::SysTool, Kind::Category, Skin::SysToolButton},
+    {Pict::Diary, Kind::Category, Skin::WorkButton},
+    {Pict::Mail, Kind::Tool, Skin::MailButton},
+    {Pict::Calculator, Kind::Tool, Skin::CalculatorButton},
+    {Pict::Metrology, Kind::Tool, Skin::MetrologyButton},
+    {Pict::Calendar, Kind::Tool, Skin::CalendarButton},
+    {Pict::ShortcutKey, Kind::Tool, Skin::ShortcutKeyButton},
+    {Pict::Minimize, Kind::Caption, Skin::MinimizeButton},
+    {Pict::Setting, Kind::Caption, Skin::SettingButton},
+    {Pict::Close, Kind::Caption, Skin::CloseButton},
+    {Pict::Help, Kind::Caption, Skin::HelpButton},
+    {Pict::First, Kind::Transport, Skin::PlayerFirstButton},
+    {Pict::Forward, Kind::Transport, Skin::PlayerPlayButton},
+    {Pict::Pause, Kind::Transport, Skin::PlayerPauseButton},
+    {Pict::Stop, Kind::Transport, Skin::PlayerStopButton},
+    {Pict::Last, Kind::Transport, Skin::PlayerLastButton},
+    {Pict::Menu, Kind::Transport, Skin::PlayerMenuButton},
 }};
 
 QSize buttonSize(Kind kind)

@@ -1,11 +1,10 @@
 #include "controls/TitleStrip.h"
 
 #include "controls/BitmapButton.h"
+#include "controls/FramelessFrame.h"
 #include "controls/Skin.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 TitleStrip::TitleStrip(QWidget* parent)
     : TitleStrip(QString(), true, false, parent)
@@ -19,17 +18,18 @@ TitleStrip::TitleStrip(const QString& title, bool closeButton, bool helpButton, 
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedHeight(Skin::TitleHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    new FramelessFrame(this); // dragging the strip moves its window
 
     m_close = new BitmapButton(this);
     m_close->setObjectName(QStringLiteral("id1064"));
-    m_close->setImages({238, 239, 240});
+    m_close->setImages(Skin::CloseButton);
     m_close->setToolTip(QStringLiteral("Close"));
     m_close->setAccessibleName(QStringLiteral("Close"));
     connect(m_close, &BitmapButton::clicked, this, &TitleStrip::closeClicked);
 
     m_help = new BitmapButton(this);
     m_help->setObjectName(QStringLiteral("id1065"));
-    m_help->setImages({Skin::HelpNormal, Skin::HelpPressed, Skin::HelpHover});
+    m_help->setImages(Skin::HelpButton);
     m_help->setToolTip(QStringLiteral("Help"));
     m_help->setAccessibleName(QStringLiteral("Help"));
     connect(m_help, &BitmapButton::clicked, this, &TitleStrip::helpClicked);
@@ -105,36 +105,3 @@ void TitleStrip::paintEvent(QPaintEvent*)
 }
 
 void TitleStrip::resizeEvent(QResizeEvent*) { placeButtons(); }
-
-void TitleStrip::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mousePressEvent(event);
-        return;
-    }
-    QWidget* top = window();
-    if (QWindow* handle = top->windowHandle(); handle && handle->startSystemMove()) {
-        event->accept();
-        return;
-    }
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - top->frameGeometry().topLeft();
-    event->accept();
-}
-
-void TitleStrip::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_dragging && (event->buttons() & Qt::LeftButton)) {
-        window()->move(event->globalPosition().toPoint() - m_dragOffset);
-        event->accept();
-        return;
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void TitleStrip::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
-    QWidget::mouseReleaseEvent(event);
-}

@@ -39,9 +39,6 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void placeButtons();
@@ -49,6 +46,4 @@ private:
     QString m_title;
     BitmapButton* m_close = nullptr;
     BitmapButton* m_help = nullptr;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
 };

@@ -138,7 +138,7 @@ TEST_F(PanelFixture, SettingsCheckBoxesApplyAtOnce)
     auto* run = dlg->findChild<QCheckBox*>(QStringLiteral("id%1").arg(int(CSettingDlg::IdRunOnLogon)));
     auto* onTop = dlg->findChild<QCheckBox*>(QStringLiteral("id%1").arg(int(CSettingDlg::IdAlwaysOnTop)));
     ASSERT_TRUE(run && onTop);
-    const QString key = CMarrowbyDlg::runKey();
+    const QString key = LogonStart::runKey();
     run->click();
     EXPECT_EQ(fake.registry().readString(key, QStringLiteral("Quillora")), QCoreApplication::applicationFilePath());
     run->click();
@@ -320,7 +320,7 @@ TEST_F(PanelFixture, TrayDoubleClickOnACollapsedPanelBringsItBackBelowTheEdge)
 
 TEST_F(PanelFixture, RunOnLogonIsOnOnlyWhenTheValueHoldsThisProgram)
 {
-    const QString key = CMarrowbyDlg::runKey();
+    const QString key = LogonStart::runKey();
     struct Case { QString value; bool on; }; // a null value: none stored
     const Case cases[] = {
         {QString(), false},

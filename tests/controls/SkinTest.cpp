@@ -31,13 +31,13 @@ const ButtonCase buttonCases[] = {
     {"Minimize", {244, 245, 246}, {17, 20}},
     {"Setting", {241, 242, 243}, {17, 20}},
     {"Close", {238, 239, 240}, {17, 20}},
-    {"Help", {Skin::HelpNormal, Skin::HelpPressed, Skin::HelpHover}, {17, 20}},
-    {"PlayerFirst", {Skin::PlayerFirst, Skin::PlayerFirst + 1, Skin::PlayerFirst + 2}, {16, 19}},
-    {"PlayerPlay", {Skin::PlayerPlay, Skin::PlayerPlay + 1, Skin::PlayerPlay + 2}, {16, 19}},
-    {"PlayerPause", {Skin::PlayerPause, Skin::PlayerPause + 1, Skin::PlayerPause + 2}, {16, 19}},
-    {"PlayerStop", {Skin::PlayerStop, Skin::PlayerStop + 1, Skin::PlayerStop + 2}, {16, 19}},
-    {"PlayerLast", {Skin::PlayerLast, Skin::PlayerLast + 1, Skin::PlayerLast + 2}, {16, 19}},
-    {"PlayerMenu", {Skin::PlayerMenu, Skin::PlayerMenu + 1, Skin::PlayerMenu + 2}, {16, 19}},
+    {"Help", {9011, 9012, 9013}, {17, 20}},
+    {"PlayerFirst", {9201, 9202, 9203}, {16, 19}},
+    {"PlayerPlay", {9204, 9205, 9206}, {16, 19}},
+    {"PlayerPause", {9207, 9208, 9209}, {16, 19}},
+    {"PlayerStop", {9210, 9211, 9212}, {16, 19}},
+    {"PlayerLast", {9213, 9214, 9215}, {16, 19}},
+    {"PlayerMenu", {9216, 9217, 9218}, {16, 19}},
 };
 } // namespace
 

@@ -2,16 +2,14 @@
 #include "alarms/AlarmActions.h"
 #include "alarms/AlarmList.h"
 #include "alarms/AlarmScheduler.h"
+#include "controls/RecordListPage.h"
 
-#include <QWidget>
-
-class ItemListView;
 class PopUpHost;
 struct Platform;
 
 // The Alarm page: the user's alarms in "Alarm.tmp", edited through "Alarm Setting", and
 // the scheduler that checks them every second for as long as the page exists.
-class AlarmPage : public QWidget
+class AlarmPage : public RecordListPage<AlarmRecord>
 {
     Q_OBJECT
 public:
@@ -22,32 +20,22 @@ public:
     ~AlarmPage() override;
 
     void setPopUpHost(PopUpHost* host);
-    const AlarmList& alarms() const { return m_list; }
-    ItemListView* listView() const { return m_view; }
     AlarmScheduler& scheduler() { return m_scheduler; }
-    QString itemFile() const { return m_file; }
 
     // The commands of the menu (and of tests).
-    void addAlarm(int clickedRow);
-    void deleteSelected();
-    void editSelected();
-    void rebuild();
-    bool save() const;
+    void addAlarm(int clickedRow) { addItem(clickedRow); }
 
     static QString prompt() { return QStringLiteral("Please right-click mouse to add an alarm."); }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // Remembers the row and opens Property of the selected one (a click on empty space
+    // has cleared the selection).
+    void rowDoubleClicked(int row) override;
+    bool runDialog(AlarmRecord& alarm, bool isNew) override;
+    QString placeholderPropertyMessage() const override { return prompt(); }
 
 private:
-    void showMenu(int row, const QPoint& globalPos);
-    void rowDoubleClicked(int row);
-    bool runDialog(AlarmRecord& alarm, bool isNew);
-
     Platform& m_platform;
-    QString m_file;
-    AlarmList m_list;
-    ItemListView* m_view;
     AlarmActions m_actions;
     AlarmScheduler m_scheduler;
 };

@@ -272,10 +272,10 @@ TEST_F(AlarmGui, PageAddsEditsAndStoresAlarms)
             click(d, AlarmDialog::IdOk);
         });
         page.addAlarm(-1);
-        ASSERT_EQ(page.alarms().size(), 1);
+        ASSERT_EQ(page.records().size(), 1);
         EXPECT_EQ(view->item(0)->text(), QStringLiteral(" Tea"));
-        EXPECT_EQ(page.alarms().items.at(0).startTime, fake.clock().now() + 18000);
-        EXPECT_EQ(page.alarms().items.at(0).delayHours, 5);
+        EXPECT_EQ(page.records().items.at(0).startTime, fake.clock().now() + 18000);
+        EXPECT_EQ(page.records().items.at(0).delayHours, 5);
 
         // Property through a double-click on the row: a copy, taken back on OK only.
         view->clearSelection();
@@ -285,14 +285,14 @@ TEST_F(AlarmGui, PageAddsEditsAndStoresAlarms)
             click(d, AlarmDialog::IdCancel);
         });
         Q_EMIT view->rowDoubleClicked(0);
-        EXPECT_EQ(page.alarms().items.at(0).name, QStringLiteral("Tea"));
+        EXPECT_EQ(page.records().items.at(0).name, QStringLiteral("Tea"));
         whenModal([](QDialog* d) {
             setText(d, AlarmDialog::IdName, QStringLiteral("Coffee"));
             click(d, AlarmDialog::IdOk);
         });
         Q_EMIT view->rowDoubleClicked(0);
         EXPECT_EQ(view->item(0)->text(), QStringLiteral("Coffee"));
-        EXPECT_EQ(page.alarms().lastOpenedIndex, 0);
+        EXPECT_EQ(page.records().lastOpenedIndex, 0);
     }
     AlarmList stored;
     ASSERT_EQ(stored.load(dir.file(QStringLiteral("Alarm.tmp"))), DataFile::LoadStatus::Loaded);

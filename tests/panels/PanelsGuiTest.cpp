@@ -192,7 +192,7 @@ TEST_F(PanelsGui, DeleteAndPropertyFollowTheSelection)
         click(d, LaunchItemDialog::IdCancel);
     });
     fav.editSelected();
-    EXPECT_EQ(fav.list().items.at(1).name, QStringLiteral("bee"));
+    EXPECT_EQ(fav.records().items.at(1).name, QStringLiteral("bee"));
 
     // Delete the first and last: "bee" stays (with its space again after the rebuild).
     view->clearSelection();

@@ -1,5 +1,7 @@
 #include "platform/linux/X11Desktop.h"
 
+#include "platform/VirtualKeys.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,57 +14,6 @@
 namespace {
 
 constexpr quint16 UsedModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4;
-
-struct KeyRange
-{
-    int firstVk;
-    int lastVk;
-    quint32 firstKeysym;
-};
-
-// Runs of virtual key codes whose keysyms run alongside.
-constexpr KeyRange Ranges[] = {
-    {'A', 'Z', 'a'},         // letters (grabbed by their lower-case keysyms)
-    {'0', '9', '0'},         // digits
-    {0x70, 0x87, 0xffbe},    // F1..F24
-    {0x60, 0x69, 0xffb0},    // numpad 0..9
-    {0x6a, 0x6f, 0xffaa},    // numpad * + separator - . /
-    {0x25, 0x28, 0xff51},    // Left Up Right Down
-    {0x21, 0x22, 0xff55},    // Page Up, Page Down
-};
-
-struct KeyPair
-{
-    int vk;
-    quint32 keysym;
-};
-
-constexpr KeyPair Singles[] = {
-    {0x08, 0xff08}, // Backspace
-    {0x09, 0xff09}, // Tab
-    {0x0d, 0xff0d}, // Enter
-    {0x13, 0xff13}, // Pause
-    {0x1b, 0xff1b}, // Escape
-    {0x20, 0x0020}, // Space
-    {0x23, 0xff57}, // End
-    {0x24, 0xff50}, // Home
-    {0x2c, 0xff61}, // Print Screen
-    {0x2d, 0xff63}, // Insert
-    {0x2e, 0xffff}, // Delete
-    {0x90, 0xff7f}, // Num Lock
-    {0x91, 0xff14}, // Scroll Lock
-    {0xba, 0x003b}, // ;
-    {0xbb, 0x003d}, // =
-    {0xbc, 0x002c}, // ,
-    {0xbd, 0x002d}, // -
-    {0xbe, 0x002e}, // .
-    {0xbf, 0x002f}, // /
-    {0xc0, 0x0060}, // `
-    {0xdb, 0x005b}, // [
-    {0xdc, 0x005c}, // backslash
-    {0xdd, 0x005d}, // ]
-    {0xde, 0x0027}, // '
-};
 
 } // namespace
 
@@ -115,13 +66,7 @@ QPoint X11Desktop::cursorPos() const
 
 quint32 X11Desktop::keysymForVirtualKey(int vk)
 {
-    for (const KeyRange& r : Ranges)
-        if (vk >= r.firstVk && vk <= r.lastVk)
-            return r.firstKeysym + quint32(vk - r.firstVk);
-    for (const KeyPair& p : Singles)
-        if (p.vk == vk)
-            return p.keysym;
-    return 0;
+    return VirtualKeys::keysym(vk);
 }
 
 quint16 X11Desktop::numLockMask() const

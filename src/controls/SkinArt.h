@@ -1,13 +1,18 @@
 #pragma once
+#include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QLinearGradient>
 #include <QList>
+#include <QPainterPath>
 #include <QString>
-#include <QStringList>
 
-// The drawing of the program's one light-blue skin, in QtGui only: the numbered
-// resources (bitmap buttons, skin pieces, menu images, program icon) and the pictures
-// the asset generator writes into the program directory. Everything is drawn in code,
-// so the pictures are the same wherever they are used.
+class QPainter;
+
+// The drawing of the program's one light-blue skin, in QtGui only: the numbered resources
+// (bitmap buttons, skin pieces, menu images, program icon, tray tip) that the program draws
+// at run time, and the drawing kit that the asset generator's pictures share with them.
+// Everything is drawn in code, so a pictogram looks the same wherever it is used.
 namespace SkinArt {
 
 // The picture of a resource number; a null image for numbers the skin does not know.
@@ -28,39 +33,32 @@ inline constexpr unsigned Accent = 0xFFF5A623;     // warm highlight (hover glow
 // The program icon drawn at size x size pixels (resource 128 is the 32-pixel one).
 QImage programIcon(int size);
 
-// The splash picture (400 x 250) with the program's name.
-QImage splash();
+// ---------------------------------------------------------------- the drawing kit
+// The pieces the skin's resources are made of, for the pictures of the asset generator.
 
-// The 16 x 16 icons of the category pages, "face/<name><number>.bmp": black is
-// transparent. faceNames() lists the names.
-QStringList faceNames();
-QImage faceIcon(const QString& name, int number);
+// A transparent picture of w x h pixels.
+QImage canvas(int w, int h);
+// The skin's font (a sans serif, Verdana where there is one) at a pixel size.
+QFont font(qreal pixels, bool bold, const QString& family = QStringLiteral("Verdana"));
+// A vertical gradient from a at top to b at bottom.
+QLinearGradient vertical(qreal top, qreal bottom, const QColor& a, const QColor& b);
+// The blue gradient of every title bar, over height pixels from top.
+QLinearGradient titleGradient(qreal top, qreal height);
+// A five-pointed star and a toothed wheel round centre.
+QPainterPath starPath(QPointF centre, qreal outer, qreal inner);
+QPainterPath gearPath(QPointF centre, qreal outer, qreal inner, int teeth);
+// The program's quill, along the diagonal of a square of size pixels from the painter's origin.
+void drawQuill(QPainter& p, qreal size, const QColor& vane, const QColor& shaft);
 
-// The diary's face pictures "ico/<number>.bmp", 1 to 7, 32 x 32.
-QImage diaryFace(int number);
-
-// The clocks' digit strips "bmp/Clock/<colour>.bmp": 162 x 25, digits 0..9 each 15 wide at
-// x = 15 d, a colon 8 wide at x = 150, a 2-pixel edge column at x = 160.
-QStringList clockDigitColours();
-QImage clockDigits(const QString& colour);
-
-// The Cartoon Clock's skins "bmp/Clock/<name>.bmp": the top-left pixel's colour is clear, and
-// two black bars 109 pixels apart, 25 high, frame the 110 x 25 time display.
-QStringList clockSkins();
-QImage clockSkin(const QString& name);
-
-// Winlinez: "bmp/FivePlus/BK.bmp" (360 x 410: score band, then the 9 x 9 board of 40-pixel
-// cells), "ALL_GRID.bmp" (the nine ball kinds 38 x 38 at x = 38 (k - 1), selected look in the
-// row at y = 38), "NUMBER.bmp" (digits 24 x 42 at x = 24 d).
-QImage fivePlusBackground();
-QImage fivePlusBalls();
-QImage fivePlusDigits();
-
-// SameBall's sprite sheet "bmp/SameBall/bitmap<n>.bmp" for cells of cell x cell pixels.
-QImage sameBallSheet(int cell);
-
-// The frames of the banner movie, a light-blue strip with the program's name.
-QList<QImage> bannerFrames(int width, int height);
-inline constexpr int BannerWidth = 209, BannerHeight = 56, BannerFrameMs = 80;
+// The pictograms of the buttons and faces.
+enum class Pict {
+    Diary, Alarm, Favorite, SysTool, Boot, Player, Game,
+    Mail, Calculator, Metrology, Calendar, ShortcutKey,
+    Minimize, Setting, Close, Help, Play,
+    First, Forward, Pause, Stop, Last, Menu, // the player's transport buttons
+};
+// Draws a pictogram into a 20 x 20 box at the painter's origin (scale the painter for other
+// sizes): muted in one blue-grey for disabled looks, caption glyphs white when onDark.
+void drawPictogram(QPainter& p, Pict pict, bool muted = false, bool onDark = false);
 
 } // namespace SkinArt

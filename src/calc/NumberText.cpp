@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -22,7 +23,13 @@ locale_t cLocale()
 
 QString format(double value)
 {
-    return QString::asprintf("%.*g", 15, value);
+    // The C library's own "%.*g" (QString::asprintf rounds a tie at the last digit up and
+    // writes "0" for -0), with the point of the C locale whatever the process's locale is.
+    char text[64];
+    const locale_t previous = uselocale(cLocale());
+    const int length = std::snprintf(text, sizeof text, "%.*g", 15, value);
+    uselocale(previous);
+    return QString::fromLatin1(text, length);
 }
 
 double decimalPrefixValue(const std::string& text)

@@ -8,8 +8,9 @@
 // The number fields of the calculators: how a value is shown and read back.
 namespace NumberText {
 
-// "%.*g" with 15 significant digits; infinities and not-a-numbers in the
-// C library's spelling ("inf", "-inf", "nan").
+// "%.*g" with 15 significant digits exactly as the C library writes it, whatever
+// the process's locale: a tie at the last digit rounds to even, negative zero is
+// "-0", infinities and not-a-numbers are "inf", "-inf", "nan" and "-nan".
 QString format(double value);
 
 // Reads a field's text as a decimal number: optional spaces, an optional

@@ -122,7 +122,8 @@ const KeyCase kKeyCases[] = {
     {"Inv 1 ln", "2.71828182845905"},
     {"1 / 0 =", "inf"},
     {"0 ln", "-inf"},
-    {"2 +/- x^y . 5 =", "nan"},
+    // pow's not-a-number, with the sign the processor gives it ("-nan" on x86)
+    {"2 +/- x^y . 5 =", shown(std::pow(-2.0, 0.5))},
     // the entry keeps adding decimals far past the tenth place
     {"0 . 1 2 3 4 5 6 7 8 9 0 1 2", "0.123456789012"},
     // a digit after a result starts a new number

@@ -3,7 +3,7 @@
 #include "alarms/AlarmActions.h"
 #include "platform/Clock.h"
 
-#include <QDateTime>
+#include <ctime>
 
 AlarmScheduler::AlarmScheduler(const Clock& clock, const QList<AlarmRecord>& alarms, AlarmActions& actions, QObject* parent)
     : QObject(parent), m_clock(clock), m_alarms(alarms), m_actions(actions), m_lastChecked(clock.now())
@@ -25,10 +25,14 @@ void AlarmScheduler::stop()
 
 AlarmScheduler::LocalFields AlarmScheduler::fieldsOf(qint64 moment)
 {
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(moment, Qt::LocalTime);
-    const QTime t = local.time();
-    const QDate d = local.date();
-    return {t.second(), t.minute(), t.hour(), d.day(), d.dayOfWeek() % 7};
+    // localtime_r rather than QDateTime: Qt calls tzset() for every conversion, and with
+    // TZ unset that looks at /etc/localtime each time, forty times the cost of the
+    // conversion itself.
+    const std::time_t t = std::time_t(moment);
+    std::tm local{};
+    if (!localtime_r(&t, &local))
+        return {-1, -1, -1, -1, -1};
+    return {local.tm_sec, local.tm_min, local.tm_hour, local.tm_mday, local.tm_wday};
 }
 
 bool AlarmScheduler::matches(const AlarmRecord& a, qint64 second, const LocalFields& n, const LocalFields& s)
@@ -62,18 +66,18 @@ bool AlarmScheduler::isDueAt(const AlarmRecord& a, qint64 second)
 {
     if (a.repeat <= AlarmRecord::Never || a.repeat > AlarmRecord::Monthly || second < a.startTime)
         return false;
+    tzset();
     return matches(a, second, fieldsOf(second), fieldsOf(a.startTime));
 }
 
-const AlarmScheduler::LocalFields& AlarmScheduler::startFields(qint64 startTime)
+const AlarmScheduler::LocalFields& AlarmScheduler::startFields(int index, qint64 startTime)
 {
-    auto it = m_startFields.find(startTime);
-    if (it == m_startFields.end()) {
-        if (m_startFields.size() > 2 * m_alarms.size() + 64)
-            m_startFields.clear(); // forget start times no alarm has any more
-        it = m_startFields.insert(startTime, fieldsOf(startTime));
+    StartFields& cached = m_startFields[std::size_t(index)];
+    if (!cached.known || cached.startTime != startTime) {
+        cached = {true, startTime, fieldsOf(startTime)};
+        ++m_conversions;
     }
-    return *it;
+    return cached.fields;
 }
 
 QList<int> AlarmScheduler::collectDue()
@@ -92,15 +96,28 @@ QList<int> AlarmScheduler::collectDue()
     }
     m_lastChecked = now;
 
+    // One look at the time zone per tick; the start fields of another zone are stale.
+    tzset();
+    const QByteArray zone = QByteArray(tzname[0]) + '/' + tzname[1] + '/' + QByteArray::number(qint64(timezone));
+    if (zone != m_zone) {
+        m_zone = zone;
+        m_startFields.clear();
+    }
+    // The list may have changed since the last tick: positions whose start time differs
+    // are converted again.
+    m_startFields.resize(std::size_t(m_alarms.size()));
+
     QList<LocalFields> seconds;
-    for (qint64 second = from; second <= now; ++second)
+    for (qint64 second = from; second <= now; ++second) {
         seconds.append(fieldsOf(second));
+        ++m_conversions;
+    }
     QList<int> due;
     for (int i = 0; i < m_alarms.size(); ++i) {
         const AlarmRecord& a = m_alarms.at(i);
         if (a.repeat <= AlarmRecord::Never || a.repeat > AlarmRecord::Monthly || now < a.startTime)
             continue;
-        const LocalFields& start = startFields(a.startTime);
+        const LocalFields& start = startFields(i, a.startTime);
         for (qint64 second = from; second <= now; ++second) {
             if (matches(a, second, seconds.at(second - from), start)) {
                 due.append(i);

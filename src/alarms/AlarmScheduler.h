@@ -1,10 +1,12 @@
 #pragma once
 #include "alarms/AlarmRecord.h"
 
-#include <QHash>
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QTimer>
+
+#include <vector>
 
 class AlarmActions;
 class Clock;
@@ -41,16 +43,32 @@ public:
     {
         int second, minute, hour, day, weekday; // weekday 0 = Sunday
     };
+    // The C library's local time of a moment, in the zone of the last tzset() (each tick
+    // calls it once, so a changed zone is seen from the next tick on).
     static LocalFields fieldsOf(qint64 moment);
     static bool matches(const AlarmRecord& alarm, qint64 second, const LocalFields& now, const LocalFields& start);
 
+    // How many moments ticks have converted to local time so far (the costly part of a tick).
+    qint64 conversions() const { return m_conversions; }
+
 private:
-    const LocalFields& startFields(qint64 startTime);
+    const LocalFields& startFields(int index, qint64 startTime);
+
+    struct StartFields
+    {
+        bool known = false;
+        qint64 startTime = 0;
+        LocalFields fields{};
+    };
 
     const Clock& m_clock;
     const QList<AlarmRecord>& m_alarms;
     AlarmActions& m_actions;
     QTimer m_timer;
     qint64 m_lastChecked;
-    QHash<qint64, LocalFields> m_startFields; // by start time: the conversion is the costly part
+    // The local fields of each alarm's start time, by list position, converted again only
+    // when the start time there changes (or the time zone does).
+    std::vector<StartFields> m_startFields;
+    QByteArray m_zone;
+    qint64 m_conversions = 0;
 };

@@ -228,3 +228,83 @@ TEST(AlarmScheduler, TimerRunsEverySecond)
     EXPECT_TRUE(scheduler.isActive());
     EXPECT_EQ(AlarmScheduler::kIntervalMs, 1000);
 }
+
+namespace {
+
+// Sets the process's time zone for a test and puts the previous one back.
+class ZoneScope
+{
+public:
+    explicit ZoneScope(const char* zone) : m_had(qEnvironmentVariableIsSet("TZ")), m_old(qgetenv("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~ZoneScope()
+    {
+        if (m_had)
+            qputenv("TZ", m_old);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+    static void set(const char* zone) { qputenv("TZ", zone); }
+
+private:
+    bool m_had;
+    QByteArray m_old;
+};
+
+} // namespace
+
+TEST(AlarmScheduler, AnOrdinaryTickConvertsItsSecondAndOnlyTheStartTimesThatChanged)
+{
+    FakePlatform fake;
+    const qint64 ten = at(2024, 3, 4, 10, 0, 0);
+    fake.clock().setNow(ten);
+    QList<AlarmRecord> alarms;
+    for (int i = 0; i < 1000; ++i)
+        alarms << alarm(1 + i % 6, ten - 86400 + i * 7919 % 86400, i % 7);
+    AlarmActions actions(fake.platform());
+    AlarmScheduler scheduler(fake.clock(), alarms, actions);
+
+    // The first tick converts its second and each start time once ...
+    fake.clock().advance(1);
+    scheduler.collectDue();
+    EXPECT_EQ(scheduler.conversions(), 1 + 1000);
+    // ... each later one only its own seconds, however long the list.
+    for (qint64 step : std::initializer_list<qint64>{1, 1, 1, AlarmScheduler::kCatchUpSeconds, 1}) {
+        const qint64 before = scheduler.conversions();
+        fake.clock().advance(step);
+        scheduler.collectDue();
+        EXPECT_EQ(scheduler.conversions() - before, step);
+    }
+    // An edited alarm, one added at the end: their start times are converted.
+    alarms[10].startTime += 60;
+    alarms << alarm(AlarmRecord::Daily, ten);
+    const qint64 before = scheduler.conversions();
+    fake.clock().advance(1);
+    scheduler.collectDue();
+    EXPECT_EQ(scheduler.conversions() - before, 1 + 2);
+}
+
+TEST(AlarmScheduler, AChangedTimeZoneIsSeenByTheNextTick)
+{
+    // POSIX zone rules, so no zone files are needed: UTC, then two hours east of it.
+    ZoneScope zone("UTC0");
+    FakePlatform fake;
+    const qint64 start = at(2024, 3, 4, 10, 0, 0);
+    fake.clock().setNow(start + 86400 - 1);
+    const QList<AlarmRecord> alarms = {alarm(AlarmRecord::Daily, start)};
+    AlarmActions actions(fake.platform());
+    AlarmScheduler scheduler(fake.clock(), alarms, actions);
+    fake.clock().advance(1);
+    EXPECT_EQ(scheduler.collectDue(), QList<int>{0}); // 10:00 the next day
+
+    // In the new zone the alarm's start is 12:00, and so is the moment a day later.
+    ZoneScope::set("XST-2");
+    fake.clock().setNow(start + 2 * 86400 - 1);
+    scheduler.collectDue();
+    fake.clock().advance(1);
+    EXPECT_EQ(scheduler.collectDue(), QList<int>{0});
+}

@@ -4,24 +4,18 @@
 #include "mail/Pop3Client.h"
 #include "platform/TextCodec.h"
 
-#include <QDeadlineTimer>
-#include <QThread>
-
-MailReceiver::MailReceiver(QObject* parent) : QObject(parent)
+MailReceiver::MailReceiver(QObject* parent) : MailWorker(parent)
 {
 }
 
 MailReceiver::~MailReceiver()
 {
-    Abort();
-    wait(-1);
-    delete m_thread;
+    finish();
 }
 
 QString MailReceiver::progressLine(int number, int total, int percent)
 {
-    return QStringLiteral("The No.%1/%2 is ").arg(number).arg(total)
-        + (percent < 100 ? QStringLiteral("in receiving ...") : QStringLiteral("completed."));
+    return MailWorker::progressLine(number, total, percent, QStringLiteral("in receiving ..."));
 }
 
 bool MailReceiver::start(const std::optional<MailAccount>& account, const QString& programDir, const QByteArray& codecName)
@@ -30,59 +24,25 @@ bool MailReceiver::start(const std::optional<MailAccount>& account, const QStrin
         Q_EMIT message(QStringLiteral("Please select the account."));
         return true;
     }
-    if (m_running.exchange(true))
-        return false;
-    if (m_thread) {
-        m_thread->wait();
-        delete m_thread;
-    }
-    m_abort = false;
     QString inbox = programDir;
     if (!inbox.endsWith(QLatin1Char('/')))
         inbox += QLatin1Char('/');
     inbox += account->userName + QStringLiteral("/Inbox/");
-    m_thread = QThread::create([this, a = *account, inbox, codecName] { run(a, inbox, codecName); });
-    connect(m_thread, &QThread::finished, this, [this] { m_running = false; Q_EMIT finished(); });
-    m_thread->start();
-    return true;
+    return startJob([this, a = *account, inbox, codecName] { return run(a, inbox, codecName); });
 }
 
-void MailReceiver::Abort()
-{
-    m_abort = true;
-    QMutexLocker lock(&m_clientLock);
-    if (m_client)
-        m_client->Abort();
-}
-
-bool MailReceiver::wait(int timeoutMs)
-{
-    if (!m_thread)
-        return true;
-    const bool ended = m_thread->wait(timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(timeoutMs));
-    return ended;
-}
-
-void MailReceiver::run(MailAccount account, QString inbox, QByteArray codecName)
+bool MailReceiver::run(const MailAccount& account, const QString& inbox, const QByteArray& codecName)
 {
     const LocaleTextCodec codec(codecName);
     int total = 0;
     Pop3Client client(codec, [this, &total](int n, int p) { Q_EMIT progress(n, total, p); });
-    {
-        QMutexLocker lock(&m_clientLock);
-        m_client = &client;
-    }
-    auto release = [&] {
-        QMutexLocker lock(&m_clientLock);
-        m_client = nullptr;
-    };
-    if (m_abort.load())
+    ClientScope scope(*this, client);
+    if (abortRequested())
         client.Abort();
 
     auto fail = [&](const QString& text) {
         Q_EMIT message(text);
-        release();
-        client.close();
+        return false;
     };
 
     Q_EMIT progressText(QStringLiteral("Start to receiving ..."), 1, false);
@@ -96,7 +56,7 @@ void MailReceiver::run(MailAccount account, QString inbox, QByteArray codecName)
         return fail(QStringLiteral("The setting of the password is error."));
     if (!client.Connect(account.pop3Server, account.pop3Port))
         return fail(QStringLiteral("It isn't connected to the server."));
-    if (m_abort.load()) // a cancel that came while connecting
+    if (abortRequested()) // a cancel that came while connecting
         client.Abort();
     if (!client.Login(account.pop3Account, account.password))
         return fail(QStringLiteral("The setting of the username or the password is error."));
@@ -116,8 +76,8 @@ void MailReceiver::run(MailAccount account, QString inbox, QByteArray codecName)
             Q_EMIT message(QStringLiteral("Fail in No. %1.").arg(n));
     }
     client.Quit();
-    release();
-    client.close();
+    scope.end();
     Q_EMIT folderChanged();
     Q_EMIT progressText(QStringLiteral("Succeed to receive!"), 100, true);
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QStringList>
 
 #include "support/FakeJournal.h"
 #include "platform/Sound.h"
@@ -16,6 +17,29 @@ public:
     };
 
     explicit FakeSound(FakeJournalPtr journal = {}) : m_journal(std::move(journal)) {}
+
+    // A clip records "play <path>", "loop <path>" and "stop <path>" in clipEvents().
+    class Clip final : public SoundClip
+    {
+    public:
+        Clip(FakeSound& owner, QString path) : m_owner(owner), m_path(std::move(path)) { }
+        void play(bool loop) override { m_owner.clipEvent((loop ? QStringLiteral("loop ") : QStringLiteral("play ")) + m_path); }
+        void stop() override { m_owner.clipEvent(QStringLiteral("stop ") + m_path); }
+
+    private:
+        FakeSound& m_owner;
+        QString m_path;
+    };
+    std::unique_ptr<SoundClip> clip(const QString& path) override
+    {
+        m_clips.append(path);
+        return std::make_unique<Clip>(*this, path);
+    }
+    void clipEvent(const QString& event)
+    {
+        m_clipEvents.append(event);
+        journalAdd(m_journal, QStringLiteral("clip ") + event);
+    }
 
     void playWave(const QString& path, int times = 1) override
     {
@@ -47,6 +71,9 @@ public:
         return all;
     }
     const QList<bool>& muteCalls() const { return m_muteCalls; }
+    // The paths of the clips loaded, and what was done with them, in order.
+    const QStringList& clips() const { return m_clips; }
+    const QStringList& clipEvents() const { return m_clipEvents; }
     // Sets the state the mixer reports without recording a call.
     void setMutedState(bool muted) { m_muted = muted; }
     void clear()
@@ -54,12 +81,15 @@ public:
         m_waves.clear();
         m_toneRuns.clear();
         m_muteCalls.clear();
+        m_clipEvents.clear();
     }
 
 private:
     QList<Wave> m_waves;
     QList<QList<Tone>> m_toneRuns;
     QList<bool> m_muteCalls;
+    QStringList m_clips;
+    QStringList m_clipEvents;
     bool m_muted = false;
     FakeJournalPtr m_journal;
 };

@@ -39,7 +39,41 @@ QByteArray pactl(const QStringList& args, bool* ok = nullptr)
     return done ? p.readAllStandardOutput() : QByteArray();
 }
 
+// A QSoundEffect made on first play, when there is a device and the file exists.
+class QtSoundClip final : public SoundClip
+{
+public:
+    explicit QtSoundClip(const QString& path) : m_path(QFileInfo(path).absoluteFilePath()) { }
+
+    void play(bool loop) override
+    {
+        if (!m_effect) {
+            if (!QFileInfo(m_path).isFile() || !hasOutputDevice())
+                return;
+            m_effect = std::make_unique<QSoundEffect>();
+            m_effect->setSource(QUrl::fromLocalFile(m_path));
+        }
+        m_effect->stop();
+        m_effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
+        m_effect->play();
+    }
+    void stop() override
+    {
+        if (m_effect)
+            m_effect->stop();
+    }
+
+private:
+    QString m_path;
+    std::unique_ptr<QSoundEffect> m_effect;
+};
+
 } // namespace
+
+std::unique_ptr<SoundClip> QtSound::clip(const QString& path)
+{
+    return std::make_unique<QtSoundClip>(path);
+}
 
 QtSound::QtSound(QObject* parent) : QObject(parent) {}
 

@@ -19,6 +19,7 @@ public:
 
     void playWave(const QString& path, int times = 1) override;
     void playTones(const QList<Tone>& tones) override;
+    std::unique_ptr<SoundClip> clip(const QString& path) override;
     bool isMuted() const override;
     void setMuted(bool muted) override;
 

@@ -3,6 +3,8 @@
 #include "alarms/AlarmWindows.h"
 #include "app/CMarrowbyDlg.h"
 #include "calc/CalcWindows.h"
+#include "games/sameball/SameBallWindows.h"
+#include "games/winlinez/WinlinezWindows.h"
 #include "panels/PanelPages.h"
 
 #include <vector>
@@ -34,6 +36,8 @@ const Tool kTools[] = {
 // The Game page's four games and the Work page's diary, one line each as they come:
 // {PageWindow::Tetris, makeTetrisWindow, true},
 const std::vector<PageWindowEntry> kPageWindows = {
+    {PageWindow::SameGame, makeSameBallWindow, false},
+    {PageWindow::Winlinez, makeWinlinezWindow, false},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cmath>
@@ -246,4 +247,35 @@ TEST_F(QtSoundTest, MuteIsTheDefaultSinksMute)
     sound.setMuted(false);
     EXPECT_FALSE(s_pulse->sinkMuted());
     EXPECT_FALSE(sound.isMuted());
+}
+
+TEST_F(QtSoundTest, ClipLoopsUntilStoppedAndRestartsWhenPlayedAgain)
+{
+    TempDir dir;
+    dir.write(QStringLiteral("beep.wav"), wave16({{440, 150}, {0, 150}}));
+    QtSound sound;
+    std::unique_ptr<SoundClip> clip = sound.clip(dir.file(QStringLiteral("beep.wav")));
+    clip->play(true);
+    ASSERT_TRUE(waitUntil([&] { return soundRuns(samples(s_pulse->recordedSoFar())).size() >= 4; }, 15000));
+    clip->stop();
+    const QList<SoundRun> runs = waitForRuns(*s_pulse, 4);
+    const qsizetype afterStop = runs.size();
+    EXPECT_FALSE(waitUntil([&] { return soundRuns(samples(s_pulse->recordedSoFar())).size() > afterStop; }, 700))
+        << "a stopped clip stays quiet";
+
+    // A long tone played again while it plays starts over: one run, longer than the tone.
+    dir.write(QStringLiteral("long.wav"), wave16({{440, 600}}));
+    std::unique_ptr<SoundClip> tone = sound.clip(dir.file(QStringLiteral("long.wav")));
+    const qsizetype before = soundRuns(samples(s_pulse->recordedSoFar()), 120).size();
+    tone->play();
+    ASSERT_TRUE(waitUntil([&] { return soundRuns(samples(s_pulse->recordedSoFar()), 120).size() > before; }, 15000));
+    QTimer::singleShot(250, &sound, [&] { tone->play(); });
+    const QList<SoundRun> all = waitForRuns(*s_pulse, int(before) + 1, 120);
+    ASSERT_EQ(all.size(), before + 1);
+    EXPECT_GT(all.last().ms(), 750);
+
+    // A missing file is silent: no alert in its place.
+    std::unique_ptr<SoundClip> missing = sound.clip(dir.file(QStringLiteral("missing.wav")));
+    missing->play();
+    EXPECT_FALSE(waitUntil([&] { return soundRuns(samples(s_pulse->recordedSoFar()), 120).size() > all.size(); }, 700));
 }

@@ -70,18 +70,23 @@ QImage fivePlusBalls()
             const QRectF r(38 * (k - 1), 38 * row, 38, 38);
             fivePlusCellInside(p, r);
             if (row == 1) {
+                // The selected look, pulsed over the normal one: a warm glow filling the
+                // cell, a gold ring and a lifted, brighter ball, plain to see at any blend.
                 p.setRenderHint(QPainter::Antialiasing);
                 QRadialGradient glow(r.center(), 19);
-                glow.setColorAt(0.6, QColor(255, 220, 90, 200));
-                glow.setColorAt(1, QColor(255, 220, 90, 0));
-                p.setPen(Qt::NoPen);
-                p.setBrush(glow);
-                p.drawEllipse(r.center(), 19, 19);
+                glow.setColorAt(0, QColor(255, 253, 232));
+                glow.setColorAt(0.8, QColor(255, 232, 150));
+                glow.setColorAt(0.92, QColor(255, 214, 110));
+                glow.setColorAt(1, QColor(214, 234, 252));
+                p.fillRect(r, glow);
+                p.setPen(QPen(QColor(226, 138, 16), 2.2));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(r.center(), 17, 17);
             }
             const QPointF c = r.center() - QPointF(0, row == 1 ? 2 : 1);
             const qreal radius = row == 1 ? 15 : 14;
             if (k <= 7) {
-                ArtKit::drawGlossyBall(p, c, radius, fivePlusColours[k - 1]);
+                ArtKit::drawGlossyBall(p, c, radius, row == 1 ? fivePlusColours[k - 1].lighter(118) : fivePlusColours[k - 1]);
             } else if (k == 8) {
                 // Any: a ball of every colour, in slices, with a white star.
                 ArtKit::drawGlossyBall(p, c, radius, QColor(240, 240, 240));

@@ -3,6 +3,7 @@
 #include "alarms/AlarmWindows.h"
 #include "app/CMarrowbyDlg.h"
 #include "calc/CalcWindows.h"
+#include "diary/DiaryWindows.h"
 #include "games/sameball/SameBallWindows.h"
 #include "games/winlinez/WinlinezWindows.h"
 #include "panels/PanelPages.h"
@@ -38,6 +39,7 @@ const Tool kTools[] = {
 const std::vector<PageWindowEntry> kPageWindows = {
     {PageWindow::SameGame, makeSameBallWindow, false},
     {PageWindow::Winlinez, makeWinlinezWindow, false},
+    {PageWindow::Diary, makeDiaryWindow, false},
 };
 
 } // namespace

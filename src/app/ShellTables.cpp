@@ -7,6 +7,7 @@
 #include "games/sameball/SameBallWindows.h"
 #include "games/winlinez/WinlinezWindows.h"
 #include "panels/PanelPages.h"
+#include "player/PlayerWindows.h"
 
 #include <vector>
 
@@ -21,7 +22,7 @@ const Category kCategories[] = {
     {Panel::IdFavorite, Skin::FavoriteButton, u"Favorite", makeFavoritePage},
     {Panel::IdSysTool, Skin::SysToolButton, u"System Tool", nullptr},
     {Panel::IdBoot, Skin::BootButton, u"Boot custom program at startup", makeBootPage},
-    {Panel::IdPlayer, Skin::PlayerButton, u"Player", nullptr},
+    {Panel::IdPlayer, Skin::PlayerButton, u"Player", makePlayerPage},
     {Panel::IdGame, Skin::GameButton, u"Game", makeGamePage},
 };
 static_assert(std::size(kCategories) == Panel::Game);

@@ -17,6 +17,16 @@ QString& lastFilterText()
     static QString f;
     return f;
 }
+std::optional<QStringList>& nextNames()
+{
+    static std::optional<QStringList> n;
+    return n;
+}
+QString& lastStart()
+{
+    static QString s;
+    return s;
+}
 } // namespace
 
 QString ItemFileChooser::qtFilter(const QString& filter)
@@ -51,6 +61,32 @@ QString ItemFileChooser::openFile(QWidget* parent, const QString& caption, const
     return chosen.isEmpty() ? QString() : QFileInfo(chosen).absoluteFilePath();
 }
 
+QStringList ItemFileChooser::openFiles(QWidget* parent, const QString& caption, const QString& filter, const QString& startIn)
+{
+    lastFilterText() = filter;
+    lastStart() = startIn;
+    QStringList chosen;
+    if (nextNames()) {
+        chosen = *nextNames();
+        nextNames().reset();
+    } else {
+        chosen = QFileDialog::getOpenFileNames(parent, caption, startIn, qtFilter(filter), nullptr, QFileDialog::DontUseNativeDialog);
+    }
+    for (QString& name : chosen)
+        name = QFileInfo(name).absoluteFilePath();
+    return chosen;
+}
+
+void ItemFileChooser::setNextFileNames(const QStringList& paths)
+{
+    nextNames() = paths;
+}
+
+QString ItemFileChooser::lastStartIn()
+{
+    return lastStart();
+}
+
 void ItemFileChooser::setNextFileName(const QString& path)
 {
     nextName() = path;
@@ -59,6 +95,7 @@ void ItemFileChooser::setNextFileName(const QString& path)
 void ItemFileChooser::clearNextFileName()
 {
     nextName().reset();
+    nextNames().reset();
 }
 
 QString ItemFileChooser::lastFilter()

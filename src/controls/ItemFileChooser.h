@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -10,6 +11,9 @@ class ItemFileChooser
 public:
     // The chosen file's full path, or empty when the user cancels.
     static QString openFile(QWidget* parent, const QString& caption, const QString& filter);
+    // A chooser of several files, starting in `startIn` (a folder, or a file whose folder
+    // it opens); the chosen files' full paths in the order chosen, empty when cancelled.
+    static QStringList openFiles(QWidget* parent, const QString& caption, const QString& filter, const QString& startIn);
     // Qt's form of a "Text(*.a)|*.a|...||" filter. "*.*" becomes "*", so files without an
     // extension (most programs here) can be chosen.
     static QString qtFilter(const QString& filter);
@@ -18,6 +22,11 @@ public:
     // string answers "cancelled").
     static void setNextFileName(const QString& path);
     static void clearNextFileName();
+    // Test hook: the next openFiles() returns these without showing anything (an empty
+    // list answers "cancelled").
+    static void setNextFileNames(const QStringList& paths);
+    // Where the last chooser of several files started (also in test mode).
+    static QString lastStartIn();
     // The filter of the last chooser asked for (also in test mode).
     static QString lastFilter();
 };

@@ -79,7 +79,7 @@ CWorkDiary::CWorkDiary(const QString& programDir, Platform& platform, QWidget* p
     layout->addWidget(m_grid, 1);
     layout->addLayout(colours);
     layout->addLayout(commands);
-    resize(760, 430);
+    m_grid->setMinimumSize(780, 320);
 
     // The stored colours, then the entries.
     m_colors.load(m_programDir + QStringLiteral("DiaryColor.tmp"));

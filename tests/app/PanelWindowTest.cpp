@@ -7,6 +7,10 @@
 #include "controls/HelpViewer.h"
 #include "controls/LineTrackBar.h"
 #include "app/PanelSettings.h"
+#include "diary/CWorkDiary.h"
+#include "panels/FixedPanels.h"
+#include "player/PlayerPage.h"
+#include "controls/ItemListView.h"
 #include "controls/Skin.h"
 #include "support/TempDir.h"
 #include "support/TestWait.h"
@@ -391,4 +395,22 @@ TEST(SplashWindow, EveryTransitionGrowsToTheWholePicture)
         EXPECT_LE(area(CSplashWindow::Steps / 4), area(CSplashWindow::Steps * 3 / 4)) << t;
         EXPECT_EQ(CSplashWindow::revealed(t, CSplashWindow::Steps, w, h), whole) << t;
     }
+}
+
+TEST_F(PanelFixture, TheWorkPagesDiaryRowOpensTheDiaryAndCategorySixIsThePlayer)
+{
+    auto panel = makePanel();
+    EXPECT_NE(qobject_cast<PlayerPage*>(panel->page(CMarrowbyDlg::Player)), nullptr);
+    EXPECT_EQ(panel->pageWindow(PageWindow::Diary), nullptr);
+    auto* work = qobject_cast<WorkPanel*>(panel->page(CMarrowbyDlg::Work));
+    ASSERT_NE(work, nullptr);
+    Q_EMIT work->listView()->rowDoubleClicked(0);
+    auto* diary = qobject_cast<CWorkDiary*>(panel->pageWindow(PageWindow::Diary));
+    ASSERT_NE(diary, nullptr);
+    EXPECT_TRUE(diary->isVisible());
+    diary->hide();
+    // Made once, then only shown.
+    Q_EMIT work->listView()->rowDoubleClicked(0);
+    EXPECT_EQ(panel->pageWindow(PageWindow::Diary), diary);
+    EXPECT_TRUE(diary->isVisible());
 }

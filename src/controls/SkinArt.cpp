@@ -464,7 +464,8 @@ void drawPict(QPainter& p, Pict pict, const Ink& ink, bool onDark)
     case Pict::Minimize:
     case Pict::Setting:
     case Pict::Close:
-    case Pict::Help: {
+    case Pict::Help:
+    case Pict::Zoom: {
         // Caption glyphs: white on the title bar, with a dark shadow.
         const QColor glyph = onDark ? ink(QColor(255, 255, 255)) : ink(Deep);
         for (int pass = 0; pass < 2; ++pass) {
@@ -480,6 +481,13 @@ void drawPict(QPainter& p, Pict pict, const Ink& ink, bool onDark)
                 p.setPen(pen(col, 2.4));
                 p.drawLine(QPointF(5.5, 5.5), QPointF(14.5, 14.5));
                 p.drawLine(QPointF(14.5, 5.5), QPointF(5.5, 14.5));
+            } else if (pict == Pict::Zoom) {
+                // A magnifying glass.
+                p.setPen(pen(col, 2.2));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(QPointF(8.5, 8.5), 4.6, 4.6);
+                p.setPen(pen(col, 3.0));
+                p.drawLine(QPointF(12.0, 12.0), QPointF(16.0, 16.0));
             } else if (pict == Pict::Setting) {
                 p.setPen(Qt::NoPen);
                 p.setBrush(col);
@@ -501,7 +509,10 @@ void drawPict(QPainter& p, Pict pict, const Ink& ink, bool onDark)
 
 // ---------------------------------------------------------------- bitmap buttons
 
-enum class Kind { Category, Tool, Caption, Transport };
+enum class Kind {
+    Category, Tool, Caption, Transport,
+    VideoCaption, VideoClose, // the video window's title buttons: caption buttons of its 24-pixel title
+};
 
 struct ButtonDef
 {
@@ -510,7 +521,7 @@ struct ButtonDef
     std::array<int, 4> numbers; // normal, pressed, hover, disabled (0 = none)
 };
 
-const std::array<ButtonDef, 22> buttons{{
+const std::array<ButtonDef, 25> buttons{{
     {Pict::Player, Kind::Category, Skin::PlayerButton},
     {Pict::Game, Kind::Category, Skin::GameButton},
     {Pict::Alarm, Kind::Category, Skin::AlarmButton},
@@ -533,6 +544,9 @@ const std::array<ButtonDef, 22> buttons{{
     {Pict::Stop, Kind::Transport, Skin::PlayerStopButton},
     {Pict::Last, Kind::Transport, Skin::PlayerLastButton},
     {Pict::Menu, Kind::Transport, Skin::PlayerMenuButton},
+    {Pict::Minimize, Kind::VideoCaption, Skin::MediaHideButton},
+    {Pict::Zoom, Kind::VideoCaption, Skin::MediaZoomButton},
+    {Pict::Close, Kind::VideoClose, Skin::MediaCloseButton},
 }};
 
 QSize buttonSize(Kind kind)
@@ -542,6 +556,8 @@ QSize buttonSize(Kind kind)
     case Kind::Tool: return {29, 29};
     case Kind::Caption: return {17, 20};
     case Kind::Transport: return {16, 19};
+    case Kind::VideoCaption: return {20, 24};
+    case Kind::VideoClose: return {31, 24};
     }
     return {};
 }
@@ -554,7 +570,7 @@ QImage drawButton(const ButtonDef& def, State state)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(0.5, 0.5, size.width() - 1, size.height() - 1);
 
-    if (def.kind == Kind::Caption) {
+    if (def.kind == Kind::Caption || def.kind == Kind::VideoCaption || def.kind == Kind::VideoClose) {
         // Opaque, cut from the title bar so it sits seamlessly on it.
         p.fillRect(img.rect(), titleGradient(0, size.height()));
         p.setPen(QColor(255, 255, 255, 90));

@@ -54,7 +54,7 @@ void drawQuill(QPainter& p, qreal size, const QColor& vane, const QColor& shaft)
 enum class Pict {
     Diary, Alarm, Favorite, SysTool, Boot, Player, Game,
     Mail, Calculator, Metrology, Calendar, ShortcutKey,
-    Minimize, Setting, Close, Help, Play,
+    Minimize, Setting, Close, Help, Zoom, Play,
     First, Forward, Pause, Stop, Last, Menu, // the player's transport buttons
 };
 // Draws a pictogram into a 20 x 20 box at the painter's origin (scale the painter for other

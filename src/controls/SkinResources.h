@@ -34,6 +34,10 @@ inline constexpr ButtonImages PlayerPauseButton{9207, 9208, 9209, 0};
 inline constexpr ButtonImages PlayerStopButton{9210, 9211, 9212, 0};
 inline constexpr ButtonImages PlayerLastButton{9213, 9214, 9215, 0};
 inline constexpr ButtonImages PlayerMenuButton{9216, 9217, 9218, 0};
+// The video window's title buttons: Hide and Zoom (20 x 24), Close (31 x 24).
+inline constexpr ButtonImages MediaHideButton{9221, 9222, 9223, 0};
+inline constexpr ButtonImages MediaZoomButton{9224, 9225, 9226, 0};
+inline constexpr ButtonImages MediaCloseButton{9227, 9228, 9229, 0};
 
 enum : int {
     ProgramIcon = 128,

@@ -26,47 +26,11 @@ namespace {
 constexpr int TitleHeight = 24;
 constexpr int Side = 6;
 
-enum class Glyph { Hide, Zoom, Close };
-
-// The title buttons' pictures: white glyphs on the title's blue, lighter when hovered,
-// darker when pressed.
-QPixmap glyphPicture(Glyph glyph, int state)
-{
-    const QSize size = glyph == Glyph::Close ? QSize(31, 24) : QSize(20, 24);
-    QPixmap pm(size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (state != 0) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(state == 1 ? QColor(16, 60, 120, 150) : QColor(255, 255, 255, 60));
-        p.drawRoundedRect(QRectF(1.5, 3.5, size.width() - 3, size.height() - 7), 3, 3);
-    }
-    QPen pen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    const QPointF c(size.width() / 2.0, size.height() / 2.0);
-    switch (glyph) {
-    case Glyph::Hide:
-        p.drawLine(QPointF(c.x() - 5, c.y() + 4), QPointF(c.x() + 5, c.y() + 4));
-        break;
-    case Glyph::Zoom:
-        p.drawEllipse(QPointF(c.x() - 1.5, c.y() - 1.5), 4.5, 4.5);
-        p.drawLine(QPointF(c.x() + 2, c.y() + 2), QPointF(c.x() + 6, c.y() + 6));
-        break;
-    case Glyph::Close:
-        p.drawLine(QPointF(c.x() - 4.5, c.y() - 4.5), QPointF(c.x() + 4.5, c.y() + 4.5));
-        p.drawLine(QPointF(c.x() + 4.5, c.y() - 4.5), QPointF(c.x() - 4.5, c.y() + 4.5));
-        break;
-    }
-    return pm;
-}
-
-BitmapButton* titleButton(Glyph glyph, int id, QWidget* parent)
+BitmapButton* titleButton(const Skin::ButtonImages& images, int id, QWidget* parent)
 {
     auto* b = new BitmapButton(parent);
     b->setObjectName(QStringLiteral("id%1").arg(id));
-    b->setImages(glyphPicture(glyph, 0), glyphPicture(glyph, 1), glyphPicture(glyph, 2));
+    b->setImages(images);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
@@ -98,9 +62,9 @@ MediaWindow::MediaWindow(QWidget* owner)
       m_component(new QWidget(this)),
       m_video(new QVideoWidget(m_component)),
       m_strip(new QLabel(m_component)),
-      m_hide(titleButton(Glyph::Hide, IdHide, this)),
-      m_zoomButton(titleButton(Glyph::Zoom, IdZoom, this)),
-      m_close(titleButton(Glyph::Close, IdClose, this))
+      m_hide(titleButton(Skin::MediaHideButton, IdHide, this)),
+      m_zoomButton(titleButton(Skin::MediaZoomButton, IdZoom, this)),
+      m_close(titleButton(Skin::MediaCloseButton, IdClose, this))
 {
     setObjectName(QStringLiteral("MediaWindow"));
     setWindowTitle(QStringLiteral("My Player"));

@@ -38,6 +38,9 @@ const ButtonCase buttonCases[] = {
     {"PlayerStop", {9210, 9211, 9212}, {16, 19}},
     {"PlayerLast", {9213, 9214, 9215}, {16, 19}},
     {"PlayerMenu", {9216, 9217, 9218}, {16, 19}},
+    {"MediaHide", {9221, 9222, 9223}, {20, 24}},
+    {"MediaZoom", {9224, 9225, 9226}, {20, 24}},
+    {"MediaClose", {9227, 9228, 9229}, {31, 24}},
 };
 } // namespace
 

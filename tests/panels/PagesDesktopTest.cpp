@@ -82,9 +82,11 @@ TEST_F(PagesDesktop, BootItemAddedThroughTheDialogIsOpenedAtTheNextStart)
     xdotool({QStringLiteral("key"), QStringLiteral("Return")});
     ASSERT_TRUE(waitUntil([&] { return visibleWindows(QStringLiteral("^Boot Setting$")).isEmpty(); }, 5000));
 
+    // The dialog's window goes before the page writes the file.
     LaunchList stored;
-    ASSERT_EQ(stored.load(programDir.file(QStringLiteral("Boot.tmp"))), DataFile::LoadStatus::Loaded);
-    ASSERT_EQ(stored.items.size(), 1);
+    ASSERT_TRUE(waitUntil([&] {
+        return stored.load(programDir.file(QStringLiteral("Boot.tmp"))) == DataFile::LoadStatus::Loaded && stored.items.size() == 1;
+    }, 5000)) << stored.items.size();
     EXPECT_EQ(stored.items.at(0), (LaunchItem{QStringLiteral("Marker"), marker()}));
     EXPECT_EQ(timesOpened(), 0); // added, not opened
 

@@ -5,6 +5,7 @@
 #include "calc/CalcWindows.h"
 #include "diary/DiaryWindows.h"
 #include "games/sameball/SameBallWindows.h"
+#include "games/tetris/TetrisWindows.h"
 #include "games/winlinez/WinlinezWindows.h"
 #include "panels/PanelPages.h"
 #include "player/PlayerWindows.h"
@@ -41,6 +42,7 @@ const std::vector<PageWindowEntry> kPageWindows = {
     {PageWindow::SameGame, makeSameBallWindow, false},
     {PageWindow::Winlinez, makeWinlinezWindow, false},
     {PageWindow::Diary, makeDiaryWindow, false},
+    {PageWindow::Tetris, makeTetrisWindow, true},
 };
 
 } // namespace

@@ -88,6 +88,12 @@ QStringList programWindows()
     return r.ok() ? QString::fromLatin1(r.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
 }
 
+QImage windowImage(const QString& id)
+{
+    const ToolResult r = runTool(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("png:-")});
+    return r.ok() ? QImage::fromData(r.out, "PNG") : QImage();
+}
+
 bool xdotool(const QStringList& args)
 {
     const ToolResult r = runTool(QStringLiteral("xdotool"), args);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,9 @@ QStringList visibleWindows(const QString& pattern);
 QStringList visibleWindowsTitled(const QString& title);
 // A window's geometry as xdotool reports it; an empty rectangle when it cannot.
 QRect windowGeometry(const QString& id);
+
+// The window's contents as the X server shows them now; a null image when it cannot.
+QImage windowImage(const QString& id);
 
 // Copies the program directory like copyProgramDir and writes the profile that makes
 // Control + Alt + K the panel's show/hide hot key.

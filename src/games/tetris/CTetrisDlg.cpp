@@ -73,14 +73,11 @@ CTetrisDlg::CTetrisDlg(const QString& programDir, Platform& platform, QWidget* p
     // The buttons below the field; none takes the focus, so every key reaches the game.
     const struct { int id; const char16_t* text; } buttons[] = {
         {IdStart, u"Start"}, {IdSetting, u"Setting"}, {IdClose, u"Close"}};
-    const int w = 90, h = 26, gap = 16;
-    int x = (Width - (3 * w + 2 * gap)) / 2;
     for (const auto& b : buttons) {
         auto* button = new QPushButton(QString::fromUtf16(b.text), this);
         button->setObjectName(QStringLiteral("id%1").arg(b.id));
-        button->setGeometry(x, Height - FieldBottomMargin + (FieldBottomMargin - h) / 2, w, h);
+        button->setGeometry(buttonRect(b.id));
         button->setAutoDefault(false);
-        x += w + gap;
         if (b.id == IdStart)
             connect(button, &QPushButton::clicked, this, &CTetrisDlg::startGame);
         else if (b.id == IdSetting)
@@ -100,6 +97,14 @@ QRect CTetrisDlg::boardRect(int side)
 QRect CTetrisDlg::previewRect(int side)
 {
     return side == TetrisSettings::Main ? QRect(495, 60, 120, 70) : QRect(95, 60, 120, 70);
+}
+
+QRect CTetrisDlg::buttonRect(int id)
+{
+    const int w = 90, h = 26, gap = 16;
+    const int index = id == IdStart ? 0 : id == IdSetting ? 1 : 2;
+    const int x = (Width - (3 * w + 2 * gap)) / 2 + index * (w + gap);
+    return {x, Height - FieldBottomMargin + (FieldBottomMargin - h) / 2, w, h};
 }
 
 void CTetrisDlg::startGame()

@@ -24,6 +24,8 @@ public:
     // The boards' and previews' places (window coordinates).
     static QRect boardRect(int side);
     static QRect previewRect(int side);
+    // The buttons "Start", "Setting" and "Close" below the field.
+    static QRect buttonRect(int id);
 
     // One block as the window draws it, with its top-left corner at `at`.
     static void drawBlock(QPainter& p, QPoint at, int kind);

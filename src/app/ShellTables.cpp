@@ -4,6 +4,7 @@
 #include "app/CMarrowbyDlg.h"
 #include "calc/CalcWindows.h"
 #include "diary/DiaryWindows.h"
+#include "games/gobang/GobangWindows.h"
 #include "games/sameball/SameBallWindows.h"
 #include "games/tetris/TetrisWindows.h"
 #include "games/winlinez/WinlinezWindows.h"
@@ -37,9 +38,9 @@ const Tool kTools[] = {
 };
 
 // The Game page's four games and the Work page's diary, one line each as they come:
-// {PageWindow::Tetris, makeTetrisWindow, true},
 const std::vector<PageWindowEntry> kPageWindows = {
     {PageWindow::SameGame, makeSameBallWindow, false},
+    {PageWindow::Gobang, makeGobangWindow, false},
     {PageWindow::Winlinez, makeWinlinezWindow, false},
     {PageWindow::Diary, makeDiaryWindow, false},
     {PageWindow::Tetris, makeTetrisWindow, true},

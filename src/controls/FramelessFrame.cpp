@@ -44,7 +44,7 @@ bool FramelessFrame::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* e = static_cast<QMouseEvent*>(event);
-        if (e->button() != Qt::LeftButton)
+        if (e->button() != Qt::LeftButton || (m_pressFilter && !m_pressFilter(e->position().toPoint())))
             return false;
         press(e);
         return true;

@@ -26,6 +26,9 @@ public:
     void setResizeEdges(Qt::Edges edges, int grip = 4);
     // Called just before a resize by the user begins.
     void setBeforeResize(std::function<void(Qt::Edges)> hook) { m_beforeResize = std::move(hook); }
+    // Decides whether a left-button press (in the watched area's coordinates) may start a
+    // move; a press it refuses goes on to the area itself. Without one every press may.
+    void setPressFilter(std::function<bool(const QPoint&)> filter) { m_pressFilter = std::move(filter); }
 
     // The resize edges under a point of the window (window coordinates).
     Qt::Edges edgesAt(const QPoint& pos) const;
@@ -45,6 +48,7 @@ private:
     Qt::Edges m_resizeEdges;
     int m_grip = 4;
     std::function<void(Qt::Edges)> m_beforeResize;
+    std::function<bool(const QPoint&)> m_pressFilter;
 
     State m_state = State::Idle;
     Qt::Edges m_pressEdges;

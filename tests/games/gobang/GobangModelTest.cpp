@@ -402,6 +402,45 @@ TEST(GobangGameRules, UnDoTakesBackTheReplyAndTheMoveButOnlyTheWinningMove)
     EXPECT_TRUE(fresh.isPlayerToMove());
 }
 
+// A board filled in pairs, (column / 2 + row) odd for black: no line anywhere holds more
+// than two stones of one colour.
+GobangBoard filledWithoutFive()
+{
+    GobangBoard b;
+    for (int r = 1; r <= Gobang::Size; ++r)
+        for (int c = 1; c <= Gobang::Size; ++c)
+            b.set({r, c}, (c / 2 + r) % 2 ? Gobang::Player : Gobang::Computer);
+    return b;
+}
+
+TEST(GobangGameRules, AFullBoardEndsTheGameWithoutAFive)
+{
+    GobangBoard b = filledWithoutFive();
+    // Black's last free point: the game ends there, with no answer to make.
+    ASSERT_EQ(b.at({1, 1}), Gobang::Player);
+    b.set({1, 1}, Gobang::Empty);
+    GobangGame game;
+    game.setPosition(b);
+    EXPECT_EQ(game.playerMove({1, 1}).outcome, GobangGame::Outcome::Drawn);
+    EXPECT_EQ(game.state(), GobangGame::State::Over);
+    EXPECT_TRUE(game.board().isFull());
+
+    // Two free points: the computer takes the last one and the board is full.
+    GobangBoard two = filledWithoutFive();
+    ASSERT_EQ(two.at({19, 19}), Gobang::Computer);
+    two.set({1, 1}, Gobang::Empty);
+    two.set({19, 19}, Gobang::Empty);
+    for (Level level : {Level::Junior, Level::Senior}) {
+        GobangGame g;
+        g.setLevel(level);
+        g.setPosition(two);
+        const GobangGame::Result r = g.playerMove({1, 1});
+        EXPECT_EQ(r.outcome, GobangGame::Outcome::Drawn);
+        EXPECT_EQ(r.reply, (GobangCell{19, 19}));
+        EXPECT_EQ(g.state(), GobangGame::State::Over);
+    }
+}
+
 TEST(GobangGeometry, ClicksGoToTheNearestIntersection)
 {
     const QSize panel(520, 520); // lines every 26 pixels: x = 26·c, y = 6 + 26·r

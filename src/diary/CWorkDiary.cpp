@@ -97,7 +97,10 @@ CWorkDiary::CWorkDiary(const QString& programDir, Platform& platform, QWidget* p
     connect(selectButton, &QPushButton::clicked, this, &CWorkDiary::selectEntries);
     connect(showAllButton, &QPushButton::clicked, this, &CWorkDiary::showAll);
     connect(hideButton, &QPushButton::clicked, this, &QWidget::hide);
-    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] { modifyEntry(); });
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
+        m_grid->setCurrentCell(row, column);
+        modifyEntry();
+    });
     centreOnDesktop();
 }
 
@@ -122,6 +125,9 @@ void CWorkDiary::setupGrid()
         m_grid->setItemFormat(0, c, Qt::AlignCenter);
         m_grid->setItemText(1, c, QString());
     }
+    // Rows are one line of the grid's font high, at most 16 pixels (see colour()).
+    m_grid->resizeRowToContents(0);
+    m_grid->verticalHeader()->setDefaultSectionSize(qMin(m_grid->rowHeight(0), MaxRowHeight));
 }
 
 bool CWorkDiary::isDataRow(int row) const
@@ -138,21 +144,28 @@ int CWorkDiary::recordNoOfRow(int row) const
 
 void CWorkDiary::fill(const QList<int>& indexes)
 {
-    m_grid->setRowCount(m_grid->fixedRowCount() + 1);
+    // Row by row the grid would grow by one empty row at the end and the entry would go
+    // into the row before it; the rows are made at once instead, with the same result: the
+    // entries top to bottom, then one empty row.
+    m_grid->setUpdatesEnabled(false);
+    const int first = m_grid->fixedRowCount();
+    m_grid->setRowCount(first);
+    m_grid->setRowCount(first + int(indexes.size()) + 1);
+    for (int k = 0; k < indexes.size(); ++k)
+        for (int c = 0; c < m_grid->columnCount(); ++c)
+            m_grid->setItemText(first + k, c, cellShown(m_book.cellText(indexes.at(k), c)));
     const int last = m_grid->rowCount() - 1;
     for (int c = 0; c < m_grid->columnCount(); ++c)
         m_grid->setItemText(last, c, QString());
-    for (int index : indexes) {
-        // A new empty row at the end; the entry goes into the row before it.
-        const int appended = m_grid->insertRow();
-        const int row = appended - 1;
-        for (int c = 0; c < m_grid->columnCount(); ++c)
-            m_grid->setItemText(row, c, cellShown(m_book.cellText(index, c)));
-    }
+    // The focused row went with the old rows: no row is focused until the user picks one.
+    m_grid->setCurrentIndex(QModelIndex());
+    m_grid->clearSelection();
+    m_grid->setUpdatesEnabled(true);
 }
 
 void CWorkDiary::colour()
 {
+    m_grid->setUpdatesEnabled(false);
     const int last = m_grid->rowCount() - 1;
     for (int row = m_grid->fixedRowCount(); row <= last; ++row) {
         quint32 bk = DiaryColors::rgb(255, 255, 255);
@@ -168,13 +181,18 @@ void CWorkDiary::colour()
             m_grid->setItemFgColour(row, c, text);
         }
     }
-    m_grid->autoSize();
+    // Columns and rows sized to their contents, then capped. Every row holds one line of
+    // text in the grid's font (a second line is cut by the cap), so the rows take the
+    // header row's height, at most 16 pixels.
+    m_grid->resizeColumnsToContents();
     for (int c = 0; c < m_grid->columnCount(); ++c)
         if (m_grid->columnWidth(c) > MaxColumnWidth)
             m_grid->setColumnWidth(c, MaxColumnWidth);
+    const int rowHeight = m_grid->verticalHeader()->defaultSectionSize();
     for (int r = 0; r < m_grid->rowCount(); ++r)
-        if (m_grid->rowHeight(r) > MaxRowHeight)
-            m_grid->setRowHeight(r, MaxRowHeight);
+        if (m_grid->rowHeight(r) != rowHeight)
+            m_grid->setRowHeight(r, rowHeight);
+    m_grid->setUpdatesEnabled(true);
     m_grid->viewport()->update();
 }
 
@@ -239,7 +257,12 @@ void CWorkDiary::selectEntries()
     dialog.centreOnDesktop();
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_filter = dialog.filter();
+    applyFilter(dialog.filter());
+}
+
+void CWorkDiary::applyFilter(const DiaryFilter& filter)
+{
+    m_filter = filter;
     fill(m_book.matching(m_filter));
     colour();
 }

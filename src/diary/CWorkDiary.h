@@ -50,6 +50,9 @@ public:
     void deleteEntries();
     void selectEntries();
     void showAll();
+    // What Select does after its dialog's OK: remembers the filter and shows, oldest first,
+    // the entries that pass it.
+    void applyFilter(const DiaryFilter& filter);
 
     static QString nothingChosenMessage() { return QStringLiteral("Please choose the record to be deleted."); }
 

@@ -57,8 +57,8 @@ QString clock(qint64 ms)
 
 MediaWindow::MediaWindow(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_player(new QMediaPlayer(this)),
-      m_audio(new QAudioOutput(this)),
+      m_player(nullptr),
+      m_audio(nullptr),
       m_component(new QWidget(this)),
       m_video(new QVideoWidget(m_component)),
       m_strip(new QLabel(m_component)),
@@ -87,8 +87,7 @@ MediaWindow::MediaWindow(QWidget* owner)
     m_component->setPalette(black);
     m_component->setAutoFillBackground(true);
 
-    m_player->setAudioOutput(m_audio);
-    m_player->setVideoOutput(m_video);
+    makePlayer();
 
     // First size: half the screen by half the screen plus 100, centred; the component
     // fills it.
@@ -109,12 +108,34 @@ MediaWindow::MediaWindow(QWidget* owner)
     connect(m_zoomButton, &QAbstractButton::clicked, this, &MediaWindow::showZoomMenu);
     connect(m_close, &QAbstractButton::clicked, this, &MediaWindow::closeWindow);
     // Hide has no action of its own.
+    updateStrip();
+}
+
+void MediaWindow::makePlayer()
+{
+    int volume = 100;
+    if (m_player) {
+        volume = this->volume();
+        m_player->disconnect(this);
+        m_player->stop();
+        m_player->setVideoOutput(static_cast<QObject*>(nullptr));
+        m_player->setAudioOutput(nullptr);
+        m_player->deleteLater();
+        m_audio->deleteLater();
+    }
+    m_player = new QMediaPlayer(this);
+    m_audio = new QAudioOutput(this);
+    m_player->setAudioOutput(m_audio);
+    m_player->setVideoOutput(m_video);
+    setVolume(volume);
+    m_playerSpoilt = false;
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &MediaWindow::statusChanged);
     connect(m_player, &QMediaPlayer::hasVideoChanged, this, [this](bool video) {
         if (video && m_running)
             show();
     });
     connect(m_player, &QMediaPlayer::errorOccurred, this, [this] {
+        m_playerSpoilt = true;
         if (m_running && !m_failureReported) {
             m_failureReported = true;
             Q_EMIT failed();
@@ -122,7 +143,6 @@ MediaWindow::MediaWindow(QWidget* owner)
     });
     connect(m_player, &QMediaPlayer::positionChanged, this, &MediaWindow::updateStrip);
     connect(m_player, &QMediaPlayer::durationChanged, this, &MediaWindow::updateStrip);
-    updateStrip();
 }
 
 MediaWindow::~MediaWindow()
@@ -142,6 +162,8 @@ void MediaWindow::centre()
 
 void MediaWindow::load()
 {
+    if (m_playerSpoilt)
+        makePlayer();
     m_ended = false;
     m_loaded = false;
     m_failureReported = false;
@@ -229,6 +251,7 @@ void MediaWindow::statusChanged(QMediaPlayer::MediaStatus status)
         m_loaded = true;
         break;
     case QMediaPlayer::InvalidMedia:
+        m_playerSpoilt = true;
         if (m_running && !m_failureReported) {
             m_failureReported = true;
             Q_EMIT failed();

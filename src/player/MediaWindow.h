@@ -67,6 +67,9 @@ protected:
 
 private:
     void load();
+    // A fresh player and audio output (Qt's GStreamer player does not recover from a file it
+    // could not play: the next file fails too).
+    void makePlayer();
     void videoTick();
     void statusChanged(QMediaPlayer::MediaStatus status);
     void showZoomMenu();
@@ -89,4 +92,5 @@ private:
     bool m_ended = false;   // the file played to its end
     bool m_loaded = false;  // the file is loaded: its position and duration are its own
     bool m_failureReported = false;
+    bool m_playerSpoilt = false; // the player failed on a file: the next load needs a new one
 };

@@ -109,6 +109,8 @@ TEST_F(DiaryGui, NewEntriesShowNewestFirstAndShowAllOldestFirst)
     for (int r = 0; r < grid->rowCount(); ++r)
         EXPECT_LE(grid->rowHeight(r), CWorkDiary::MaxRowHeight);
 
+    EXPECT_EQ(grid->focusCell().row, -1) << "the rows were made anew: none is focused";
+
     click(diary.get(), CWorkDiary::IdShowAll);
     EXPECT_EQ(column(*diary, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), Empty}));
 

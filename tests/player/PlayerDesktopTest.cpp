@@ -158,3 +158,24 @@ TEST_F(PlayerDesktop, RealMediaPlayThroughAndRepeatAndTheMuteSilencesTheSink)
     page.button(PlayerPage::IdStop)->click();
     EXPECT_TRUE(waitUntil([&] { return page.listView()->selectedItems().isEmpty(); }, 3000));
 }
+
+TEST_F(PlayerDesktop, AFileTheComponentCannotPlayIsPassedOver)
+{
+    FakePlatform fake;
+    fake.platform().sound = std::make_unique<QtSound>();
+    media.write(QStringLiteral("broken.mp3"), QByteArray(4096, 'x'));
+    PlayerPage page(dir.path(), fake.platform());
+    page.resize(175, 330);
+    page.show();
+    ItemFileChooser::setNextFileNames({media.file(QStringLiteral("broken.mp3")), media.file(QStringLiteral("b.wav"))});
+    page.openFiles();
+    PlayerController& player = page.controller();
+    EXPECT_TRUE(waitUntil([&] { return player.list().currentIndex == 1 && player.positionBar() > 20; }, 15000))
+        << "index " << player.list().currentIndex << ", bar " << player.positionBar();
+
+    // A list of nothing but such files stops instead of trying them for ever.
+    ItemFileChooser::setNextFileNames({media.file(QStringLiteral("broken.mp3"))});
+    page.openFiles();
+    EXPECT_TRUE(waitUntil([&] { return player.isStopped(); }, 10000));
+    EXPECT_EQ(player.list().currentIndex, 0);
+}

@@ -5,13 +5,17 @@
 #include "controls/ItemListView.h"
 #include "controls/LineTrackBar.h"
 #include "controls/MessageBox.h"
+#include "player/MediaWindow.h"
 #include "player/PlayerPage.h"
 #include "support/FakePlatform.h"
 #include "support/ModalHelper.h"
 #include "support/TempDir.h"
 #include "FakeMedia.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -229,4 +233,52 @@ TEST_F(PlayerGui, FilesAreKeptBetweenRuns)
     EXPECT_EQ(rows(*again), (QStringList{QStringLiteral(" 1 a.mp3"), QStringLiteral(" 2 b.wav")}));
     EXPECT_EQ(again->controller().list().currentIndex, 1);
     EXPECT_EQ(again->controller().list().lastFolder, media.path().chopped(1));
+}
+
+TEST(MediaWindowGui, SizesTitleButtonsKeysAndClose)
+{
+    MediaWindow window;
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    EXPECT_EQ(window.size(), QSize(screen.width() / 2, screen.height() / 2 + 100)) << "first size";
+    EXPECT_EQ(window.component()->geometry(), QRect(6, 24, window.width() - 12, window.height() - 30));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("My Player"));
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    window.show();
+    const int w = window.width();
+    EXPECT_EQ(child<QWidget>(&window, MediaWindow::IdHide)->geometry(), QRect(w - 71, 0, 20, 24));
+    EXPECT_EQ(child<QWidget>(&window, MediaWindow::IdZoom)->geometry(), QRect(w - 51, 0, 20, 24));
+    EXPECT_EQ(child<QWidget>(&window, MediaWindow::IdClose)->geometry(), QRect(w - 31, 0, 31, 24));
+
+    // Without a picture the component takes 280 x 170 at any zoom; the window fits around
+    // it, centred on the desktop.
+    window.zoom(4);
+    EXPECT_EQ(window.zoomChoice(), 4);
+    EXPECT_EQ(window.component()->size(), QSize(280, 170));
+    EXPECT_EQ(window.size(), QSize(292, 200));
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_EQ(window.pos(), QPoint(area.x() + (area.width() - 292) / 2, area.y() + (area.height() - 200) / 2));
+
+    // Enter, Escape and Space stop the window's timer and go no further.
+    window.start(QStringLiteral("/nonexistent/x.avi"), true);
+    EXPECT_TRUE(window.timerActive());
+    for (int key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+        window.start(QStringLiteral("/nonexistent/x.avi"), false);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&window, &press);
+        EXPECT_TRUE(press.isAccepted());
+        EXPECT_FALSE(window.timerActive()) << key;
+        EXPECT_TRUE(window.isVisible());
+    }
+
+    // Hide does nothing; Close stops and hides, and says so.
+    click(&window, MediaWindow::IdHide);
+    EXPECT_TRUE(window.isVisible());
+    bool closed = false;
+    QObject::connect(&window, &MediaWindow::closed, &window, [&] { closed = true; });
+    window.start(QStringLiteral("/nonexistent/x.avi"), true);
+    click(&window, MediaWindow::IdClose);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.timerActive());
+    EXPECT_EQ(window.player()->playbackState(), QMediaPlayer::StoppedState);
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
-// The desktop the program runs on: screen geometry, the pointer and global hot keys.
+// The desktop the program runs on: screen geometry, the pointer, global hot keys, other
+// programs' top-level windows and the mouse buttons.
 class Desktop : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,23 @@ public:
     {
         return ((flags & 1) ? Shift : 0) | ((flags & 2) ? Control : 0) | ((flags & 4) ? Alt : 0);
     }
+
+    // A top-level window by the window system's id.
+    using WindowId = quintptr;
+
+    // What a top-level window is to the desktop: the desktop-icon window, a task bar or
+    // panel, or anything else.
+    enum class WindowType { Normal, DesktopIcons, TaskBar };
+
+    // Where a window is and how it is shown. A null `frame` holds no placement.
+    struct WindowPlacement
+    {
+        enum State { Normal, Minimized, Maximized };
+        QRect frame; // the outer rectangle, decorations included, in screen pixels
+        State state = Normal;
+        bool isNull() const { return frame.isNull(); }
+        friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+    };
 
     using QObject::QObject;
     ~Desktop() override = default;
@@ -41,6 +61,36 @@ public:
         Q_UNUSED(value);
     }
 
+    // Other programs' top-level windows (the program's own are never listed). Operations on
+    // a window that has gone do nothing.
+    //
+    // The visible ones (minimised windows count as visible) in the window manager's order.
+    virtual QList<WindowId> visibleWindows() const = 0;
+    virtual QString windowTitle(WindowId window) const = 0;
+    // The class part of the window's class name ("XTerm").
+    virtual QString windowClass(WindowId window) const = 0;
+    virtual WindowType windowType(WindowId window) const = 0;
+    virtual bool isWindowVisible(WindowId window) const = 0;
+    // Hides the window; it leaves the window manager's lists. Every window hidden here and
+    // not shown again is shown when the desktop object is destroyed, so no window stays
+    // unreachable after the program ends.
+    virtual void hideWindow(WindowId window) = 0;
+    // Shows a window again, where it was when it was hidden here.
+    virtual void showWindow(WindowId window) = 0;
+    virtual WindowPlacement windowPlacement(WindowId window) const = 0;
+    // Moves and sizes the window and gives it the placement's state; a null placement does
+    // nothing.
+    virtual void setWindowPlacement(WindowId window, const WindowPlacement& placement) = 0;
+    // Brings the window to the front and gives it the focus.
+    virtual void activateWindow(WindowId window) = 0;
+
+    // Mouse buttons pressed and released anywhere on the desktop (whatever window gets
+    // them) are reported through mouseButton while watching is on. False when the desktop
+    // cannot report them.
+    virtual bool watchMouseButtons(bool on) = 0;
+
 Q_SIGNALS:
     void hotKeyPressed(int id);
+    // While watching: button 1 left, 2 middle, 3 right.
+    void mouseButton(int button, bool pressed);
 };

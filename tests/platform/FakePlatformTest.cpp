@@ -82,3 +82,31 @@ TEST(DesktopModifiers, HotKeyControlFlagsBecomeSystemFlags)
     for (const auto& c : cases)
         EXPECT_EQ(Desktop::modifiersFromHotKeyFlags(c.flags), c.system) << c.flags;
 }
+
+TEST(FakePlatform, WindowsHideShowAndGoLikeTheRealOnes)
+{
+    FakePlatform fake;
+    FakeDesktop& d = fake.desktop();
+    const Desktop::WindowId a = d.addWindow(QStringLiteral("A"), QStringLiteral("XTerm"));
+    const Desktop::WindowId b = d.addWindow(QStringLiteral("B"), QStringLiteral("Panel"), Desktop::WindowType::TaskBar);
+    EXPECT_EQ(d.visibleWindows(), (QList<Desktop::WindowId>{a, b}));
+    EXPECT_EQ(d.windowType(b), Desktop::WindowType::TaskBar);
+    d.hideWindow(a);
+    EXPECT_EQ(d.visibleWindows(), QList<Desktop::WindowId>{b});
+    EXPECT_EQ(d.windowTitle(a), QStringLiteral("A")); // hidden windows still have their title
+    d.showWindow(a);
+    d.destroyWindow(b);
+    EXPECT_EQ(d.visibleWindows(), QList<Desktop::WindowId>{a});
+    EXPECT_TRUE(d.windowTitle(b).isEmpty());
+    EXPECT_TRUE(d.windowPlacement(b).isNull());
+    EXPECT_EQ(fake.journal(), (QStringList{QStringLiteral("hideWindow A"), QStringLiteral("showWindow A")}));
+
+    QList<int> buttons;
+    QObject::connect(&d, &Desktop::mouseButton, &d, [&](int button, bool) { buttons.append(button); });
+    d.pressMouse(1, true);
+    EXPECT_TRUE(d.watchMouseButtons(true));
+    d.pressMouse(3, true);
+    EXPECT_EQ(buttons, QList<int>{3});
+    d.setNoMouseButtons(true);
+    EXPECT_FALSE(d.watchMouseButtons(true));
+}

@@ -1,5 +1,7 @@
 #include "support/DesktopTools.h"
 
+#include "support/ChildProcess.h"
+#include "support/TestWait.h"
 #include "support/XDisplayFixture.h"
 
 #include <QDir>
@@ -99,4 +101,20 @@ bool xdotool(const QStringList& args)
     const ToolResult r = runTool(QStringLiteral("xdotool"), args);
     EXPECT_TRUE(r.ok()) << args.join(QLatin1Char(' ')).toStdString() << r.err.constData();
     return r.ok();
+}
+
+QString startXterm(ChildProcess& process, const QString& title, const QPoint& topLeft)
+{
+    if (!process.start(QStringLiteral("xterm"), {QStringLiteral("-T"), title, QStringLiteral("-geometry"),
+                                                 QStringLiteral("40x8+%1+%2").arg(topLeft.x()).arg(topLeft.y())}))
+        return {};
+    QString id;
+    waitUntil([&] { return !(id = visibleWindowsTitled(title).value(0)).isEmpty(); }, 15000);
+    return id;
+}
+
+bool isMapped(const QString& id)
+{
+    const ToolResult r = runTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    return r.ok() && r.out.contains("Map State: IsViewable");
 }

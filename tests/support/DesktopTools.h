@@ -1,5 +1,6 @@
 #pragma once
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -32,3 +33,10 @@ QStringList programWindows();
 
 // Runs xdotool with the arguments; a failure is a test failure (and false).
 bool xdotool(const QStringList& args);
+
+class ChildProcess;
+// Starts an xterm titled `title` with its frame's top-left corner at `topLeft` and waits
+// until it is shown; its X window id ("12582914"), or empty when it did not come up.
+QString startXterm(ChildProcess& process, const QString& title, const QPoint& topLeft = QPoint(100, 100));
+// Whether a window is mapped and viewable (xwininfo).
+bool isMapped(const QString& id);

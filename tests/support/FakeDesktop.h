@@ -7,7 +7,9 @@
 #include "support/FakeJournal.h"
 
 // A desktop of settable geometry and cursor. Hot-key registrations are recorded; press(id)
-// delivers a registered hot key as the real desktop would.
+// delivers a registered hot key as the real desktop would. Other programs' windows are
+// added with addWindow(); hiding, showing, placing and activating them is journalled by
+// title ("hideWindow xterm A"). pressMouse() reports a button while watching is on.
 class FakeDesktop final : public Desktop
 {
 public:
@@ -51,6 +53,76 @@ public:
         journalAdd(m_journal, QStringLiteral("markToolWindow %1 %2").arg(QString::fromLatin1(property)).arg(value));
     }
 
+    QList<WindowId> visibleWindows() const override
+    {
+        QList<WindowId> out;
+        for (auto it = m_windows.cbegin(); it != m_windows.cend(); ++it)
+            if (it->exists && it->visible)
+                out.append(it.key());
+        return out;
+    }
+    QString windowTitle(WindowId w) const override { return live(w) ? m_windows[w].title : QString(); }
+    QString windowClass(WindowId w) const override { return live(w) ? m_windows[w].className : QString(); }
+    WindowType windowType(WindowId w) const override { return live(w) ? m_windows[w].type : WindowType::Normal; }
+    bool isWindowVisible(WindowId w) const override { return live(w) && m_windows[w].visible; }
+    void hideWindow(WindowId w) override
+    {
+        journalAdd(m_journal, QStringLiteral("hideWindow %1").arg(m_windows.value(w).title));
+        if (live(w))
+            m_windows[w].visible = false;
+    }
+    void showWindow(WindowId w) override
+    {
+        journalAdd(m_journal, QStringLiteral("showWindow %1").arg(m_windows.value(w).title));
+        if (live(w))
+            m_windows[w].visible = true;
+    }
+    WindowPlacement windowPlacement(WindowId w) const override { return live(w) ? m_windows[w].placement : WindowPlacement{}; }
+    void setWindowPlacement(WindowId w, const WindowPlacement& placement) override
+    {
+        journalAdd(m_journal, QStringLiteral("setWindowPlacement %1 %2,%3").arg(m_windows.value(w).title).arg(placement.frame.x()).arg(placement.frame.y()));
+        if (live(w) && !placement.isNull())
+            m_windows[w].placement = placement;
+    }
+    void activateWindow(WindowId w) override
+    {
+        journalAdd(m_journal, QStringLiteral("activateWindow %1").arg(m_windows.value(w).title));
+        if (live(w))
+            m_activeWindow = w;
+    }
+    bool watchMouseButtons(bool on) override
+    {
+        journalAdd(m_journal, QStringLiteral("watchMouseButtons %1").arg(on ? 1 : 0));
+        if (m_noMouseButtons)
+            return false;
+        m_watchingButtons = on;
+        return true;
+    }
+
+    // A visible window of another program; ids count up from 0x400001 in the order added,
+    // which is the order visibleWindows() lists them in.
+    WindowId addWindow(const QString& title, const QString& className, WindowType type = WindowType::Normal,
+                       const QRect& frame = QRect(100, 100, 400, 300))
+    {
+        const WindowId id = m_nextWindow++;
+        m_windows.insert(id, {title, className, type, true, true, {frame, WindowPlacement::Normal}});
+        return id;
+    }
+    // The window's program closed it.
+    void destroyWindow(WindowId w) { m_windows[w].exists = false; }
+    // Moves the window as the user would.
+    void moveWindow(WindowId w, const QRect& frame) { m_windows[w].placement.frame = frame; }
+    WindowId activeWindow() const { return m_activeWindow; }
+    // Reports a button as the desktop does (nothing unless watching).
+    void pressMouse(int button, bool pressed)
+    {
+        if (m_watchingButtons)
+            Q_EMIT mouseButton(button, pressed);
+    }
+    bool watchingMouseButtons() const { return m_watchingButtons; }
+    // A desktop that cannot report the mouse buttons.
+    void setNoMouseButtons(bool none) { m_noMouseButtons = none; }
+
     void setScreenGeometry(const QRect& screen) { m_screen = screen; }
     void setWorkArea(const QRect& area) { m_workArea = area; }
     // Sets both the screen and the work area.
@@ -86,6 +158,22 @@ public:
     const QList<Mark>& marks() const { return m_marks; }
 
 private:
+    struct Window
+    {
+        QString title;
+        QString className;
+        WindowType type = WindowType::Normal;
+        bool visible = false;
+        bool exists = false;
+        WindowPlacement placement;
+    };
+    bool live(WindowId w) const { return m_windows.contains(w) && m_windows[w].exists; }
+
+    QMap<WindowId, Window> m_windows;
+    WindowId m_nextWindow = 0x400001;
+    WindowId m_activeWindow = 0;
+    bool m_watchingButtons = false;
+    bool m_noMouseButtons = false;
     QRect m_screen{0, 0, 1024, 768};
     QRect m_workArea{0, 0, 1024, 768};
     QPoint m_cursor{512, 384};

@@ -41,6 +41,8 @@ X11Desktop::~X11Desktop()
         return;
     if (auto* app = QCoreApplication::instance())
         app->removeNativeEventFilter(this);
+    watchMouseButtons(false);
+    showHiddenWindows();
     for (const Grab& g : std::as_const(m_grabs))
         ungrab(g);
     xcb_flush(m_connection);
@@ -161,9 +163,13 @@ void X11Desktop::unregisterHotKey(int id)
 bool X11Desktop::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result)
 {
     Q_UNUSED(result);
-    if (eventType != "xcb_generic_event_t" || m_grabs.isEmpty())
+    if (eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if (m_watchingButtons && handleMouseEvent(event))
+        return true;
+    if (m_grabs.isEmpty())
+        return false;
     if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
         return false;
     const auto* press = reinterpret_cast<const xcb_key_press_event_t*>(event);
@@ -178,10 +184,14 @@ bool X11Desktop::nativeEventFilter(const QByteArray& eventType, void* message, q
 
 quint32 X11Desktop::atom(const QByteArray& name) const
 {
+    if (const auto it = m_atoms.constFind(name); it != m_atoms.cend())
+        return *it;
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
         m_connection, xcb_intern_atom(m_connection, 0, quint16(name.size()), name.constData()), nullptr);
     const quint32 a = reply ? reply->atom : 0;
     free(reply);
+    if (a)
+        m_atoms.insert(name, a);
     return a;
 }
 

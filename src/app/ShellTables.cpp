@@ -8,6 +8,7 @@
 #include "games/sameball/SameBallWindows.h"
 #include "games/tetris/TetrisWindows.h"
 #include "games/winlinez/WinlinezWindows.h"
+#include "mail/MailWindows.h"
 #include "panels/PanelPages.h"
 #include "player/PlayerWindows.h"
 
@@ -32,7 +33,7 @@ static_assert(std::size(kCategories) == Panel::Game);
 const Tool kTools[] = {
     {Panel::IdMetrology, Skin::MetrologyButton, u"Metrology", makeMetrologyWindow},
     {Panel::IdCalculator, Skin::CalculatorButton, u"Calculator", makeCalculatorWindow},
-    {Panel::IdMail, Skin::MailButton, u"Mail", nullptr}, // opened through the Mail menu
+    {Panel::IdMail, Skin::MailButton, u"Mail", makeMailWindow}, // opened through the Mail menu
     {Panel::IdCalendar, Skin::CalendarButton, u"Calendar", nullptr},
     {Panel::IdShortcutKey, Skin::ShortcutKeyButton, u"Shortcut Key", nullptr},
 };

@@ -1,7 +1,9 @@
 #include "controls/ItemFileChooser.h"
 
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <optional>
@@ -10,6 +12,11 @@ namespace {
 std::optional<QString>& nextName()
 {
     static std::optional<QString> n;
+    return n;
+}
+QString& lastProposed()
+{
+    static QString n;
     return n;
 }
 QString& lastFilterText()
@@ -101,4 +108,26 @@ void ItemFileChooser::clearNextFileName()
 QString ItemFileChooser::lastFilter()
 {
     return lastFilterText();
+}
+
+QString ItemFileChooser::saveFile(QWidget* parent, const QString& caption, const QString& proposedName, const QString& filter)
+{
+    lastFilterText() = filter;
+    lastProposed() = proposedName;
+    if (nextName()) {
+        const QString name = *nextName();
+        nextName().reset();
+        return name.isEmpty() ? QString() : QFileInfo(name).absoluteFilePath();
+    }
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        dir = QDir::homePath();
+    const QString chosen = QFileDialog::getSaveFileName(parent, caption, dir + QLatin1Char('/') + proposedName,
+        qtFilter(filter), nullptr, QFileDialog::DontUseNativeDialog);
+    return chosen.isEmpty() ? QString() : QFileInfo(chosen).absoluteFilePath();
+}
+
+QString ItemFileChooser::lastProposedName()
+{
+    return lastProposed();
 }

@@ -14,11 +14,16 @@ public:
     // A chooser of several files, starting in `startIn` (a folder, or a file whose folder
     // it opens); the chosen files' full paths in the order chosen, empty when cancelled.
     static QStringList openFiles(QWidget* parent, const QString& caption, const QString& filter, const QString& startIn);
+    // A save chooser (it asks before replacing a file) proposing `proposedName` in the
+    // user's download or home folder; the chosen full path, or empty when cancelled.
+    static QString saveFile(QWidget* parent, const QString& caption, const QString& proposedName, const QString& filter);
+    // The name the last save chooser proposed (also in test mode).
+    static QString lastProposedName();
     // Qt's form of a "Text(*.a)|*.a|...||" filter. "*.*" becomes "*", so files without an
     // extension (most programs here) can be chosen.
     static QString qtFilter(const QString& filter);
 
-    // Test hook: the next openFile() returns this without showing anything (an empty
+    // Test hook: the next openFile() or saveFile() returns this without showing anything (an empty
     // string answers "cancelled").
     static void setNextFileName(const QString& path);
     static void clearNextFileName();

@@ -34,6 +34,14 @@ TitleStrip::TitleStrip(const QString& title, bool closeButton, bool helpButton, 
     m_help->setAccessibleName(QStringLiteral("Help"));
     connect(m_help, &BitmapButton::clicked, this, &TitleStrip::helpClicked);
 
+    m_min = new BitmapButton(this);
+    m_min->setObjectName(QStringLiteral("minimize"));
+    m_min->setImages(Skin::MinimizeButton);
+    m_min->setToolTip(QStringLiteral("Minimize"));
+    m_min->setAccessibleName(QStringLiteral("Min"));
+    connect(m_min, &BitmapButton::clicked, this, &TitleStrip::minimizeClicked);
+    m_min->setVisible(false);
+
     m_close->setVisible(closeButton);
     m_help->setVisible(helpButton);
     placeButtons();
@@ -48,6 +56,12 @@ void TitleStrip::setTitle(const QString& title)
 void TitleStrip::setCloseButtonVisible(bool on)
 {
     m_close->setVisible(on);
+    placeButtons();
+}
+
+void TitleStrip::setMinimizeButtonVisible(bool on)
+{
+    m_min->setVisible(on);
     placeButtons();
 }
 
@@ -69,7 +83,8 @@ QFont TitleStrip::titleFont()
 QSize TitleStrip::sizeHint() const
 {
     const int text = QFontMetrics(titleFont()).horizontalAdvance(m_title);
-    return {10 + text + 16 + 2 * (Skin::CaptionButtonWidth + 2), Skin::TitleHeight};
+    const int buttons = m_min->isVisibleTo(this) ? 3 : 2;
+    return {10 + text + 16 + buttons * (Skin::CaptionButtonWidth + 2), Skin::TitleHeight};
 }
 
 QSize TitleStrip::minimumSizeHint() const { return {60, Skin::TitleHeight}; }
@@ -77,7 +92,7 @@ QSize TitleStrip::minimumSizeHint() const { return {60, Skin::TitleHeight}; }
 void TitleStrip::placeButtons()
 {
     int x = width() - 3;
-    for (BitmapButton* b : {m_close, m_help}) {
+    for (BitmapButton* b : {m_close, m_min, m_help}) {
         if (!b->isVisibleTo(this))
             continue;
         x -= Skin::CaptionButtonWidth;
@@ -92,7 +107,7 @@ void TitleStrip::paintEvent(QPaintEvent*)
     p.setFont(titleFont());
     const QFontMetrics fm(p.font());
     int right = width();
-    for (BitmapButton* b : {m_close, m_help})
+    for (BitmapButton* b : {m_close, m_min, m_help})
         if (b->isVisibleTo(this))
             right = qMin(right, b->x());
     const QRect textRect(10, 5, qMax(0, right - 14), fm.height());

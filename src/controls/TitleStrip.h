@@ -7,7 +7,8 @@ class BitmapButton;
 
 // The painted title strip of the tool windows: the skin's title picture, the title in
 // white bold "Verdana" 13 pixels high at (10, 5), and on the right an optional "Help"
-// button (objectName "id1065") and "Close" button ("id1064"). Pressing the left mouse
+// button (objectName "id1065"), an optional "Min" button ("minimize") and the "Close"
+// button ("id1064"). Pressing the left mouse
 // button on the strip moves its top-level window.
 class TitleStrip : public QWidget
 {
@@ -23,8 +24,11 @@ public:
 
     void setCloseButtonVisible(bool on);
     void setHelpButtonVisible(bool on);
+    // A "Min" button between Close and Help (hidden unless asked for).
+    void setMinimizeButtonVisible(bool on);
     BitmapButton* closeButton() const { return m_close; }
     BitmapButton* helpButton() const { return m_help; }
+    BitmapButton* minimizeButton() const { return m_min; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -35,6 +39,7 @@ public:
 Q_SIGNALS:
     void closeClicked();
     void helpClicked();
+    void minimizeClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,4 +51,5 @@ private:
     QString m_title;
     BitmapButton* m_close = nullptr;
     BitmapButton* m_help = nullptr;
+    BitmapButton* m_min = nullptr;
 };

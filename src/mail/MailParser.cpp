@@ -323,7 +323,7 @@ MailParser::Result MailParser::Parse(const QString& path) const
     return parseBytes(f.data(), f.size(), path);
 }
 
-bool MailParser::ExtractAttachment(const QString& path, int k, const QString& destination) const
+bool MailParser::ExtractAttachment(const QString& path, int k, const QString& destination, Fallback fallback) const
 {
     FileBytes f(path);
     if (!f.ok())
@@ -353,6 +353,11 @@ bool MailParser::ExtractAttachment(const QString& path, int k, const QString& de
 
     QFile target(destination);
     if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (fallback == Fallback::None) {
+            scratch.close();
+            scratch.remove();
+            return false;
+        }
         target.setFileName(m_programDir + QStringLiteral("file") + QString::number(0));
         if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             scratch.close();
@@ -369,4 +374,21 @@ bool MailParser::ExtractAttachment(const QString& path, int k, const QString& de
     scratch.close();
     scratch.remove();
     return written;
+}
+
+QString MailParser::plainFileName(const QString& name)
+{
+    QString last = name;
+    const qsizetype cut = qMax(last.lastIndexOf(QLatin1Char('/')), last.lastIndexOf(QLatin1Char('\\')));
+    if (cut >= 0)
+        last = last.mid(cut + 1);
+    QString out;
+    out.reserve(last.size());
+    for (QChar c : std::as_const(last))
+        if (c.unicode() >= 0x20 && c.unicode() != 0x7f && c.category() != QChar::Other_Control)
+            out.append(c);
+    out = out.trimmed();
+    if (out.isEmpty() || out == QLatin1String(".") || out == QLatin1String(".."))
+        return QStringLiteral("attachment");
+    return out;
 }

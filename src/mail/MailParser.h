@@ -24,15 +24,22 @@ public:
 
     Result Parse(const QString& path) const;
     // Writes the k-th attachment (from 0, in the order of the record's attachments) to
-    // `destination`; when that cannot be created, to "file0" in the program directory.
-    // False when the file holds no such attachment or nothing could be written.
-    bool ExtractAttachment(const QString& path, int k, const QString& destination) const;
+    // `destination`; when that cannot be created, to "file0" in the program directory
+    // (unless `fallback` is None: then nothing is written). False when the file holds no
+    // such attachment or nothing could be written where asked.
+    enum class Fallback { ProgramDir, None };
+    bool ExtractAttachment(const QString& path, int k, const QString& destination,
+                           Fallback fallback = Fallback::ProgramDir) const;
     // The header-value decoding: the base64 text between the last two "?" when there are
     // two or more, otherwise the value with spaces trimmed.
     QString DecodeHeader(const QString& value) const;
 
     // Parse of bytes already read (the same result as for a file holding them).
     Result parseBytes(const char* data, qint64 size, const QString& path) const;
+
+    // A received attachment name reduced to a plain file name to propose when saving: its
+    // last path component, without control characters; "attachment" when nothing is left.
+    static QString plainFileName(const QString& name);
 
     static QString scratchName() { return QStringLiteral("1111111111111111111"); }
 

@@ -6,11 +6,13 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMultiHash>
 #include <QMutexLocker>
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,24 +59,50 @@ qint64 readableLength(const QString& path)
     return f.size();
 }
 
-// The candidate message files of a folder, in directory order.
-QStringList candidates(const QString& dir, bool skipIndex)
+// A candidate message file of a folder: full path, length, and whether its owner bits
+// already say it can be read (otherwise it is opened to find out).
+struct Candidate
 {
-    QStringList names;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
+    QString path;
+    qint64 size = 0;
+    bool readable = false;
+};
+
+// The candidate message files of a folder, in directory order, each with one stat, as
+// "find DIR -printf '%s\n'" does. `exists` tells whether the folder could be opened.
+QList<Candidate> candidates(const QString& dir, bool skipIndex, bool* exists = nullptr)
+{
+    QList<Candidate> out;
+    const QByteArray native = QFile::encodeName(dir);
+    DIR* d = ::opendir(native.constData());
+    if (exists)
+        *exists = d != nullptr;
+    if (!d)
+        return out;
+    const uid_t me = ::geteuid();
+    const int fd = ::dirfd(d);
+    const QString tmpName = MailStore::indexFileName() + QLatin1String(".tmp");
+    while (const dirent* e = ::readdir(d)) {
+        const char* raw = e->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        if (e->d_type != DT_REG && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN)
+            continue;
+        struct stat st;
+        if (::fstatat(fd, raw, &st, 0) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        const QString name = QFile::decodeName(raw);
         if (endsWithNoCase(name, QLatin1String(".bak")))
             continue;
         if (skipIndex && name.compare(MailStore::indexFileName(), Qt::CaseInsensitive) == 0)
             continue;
         // The index's own temporary sibling while it is being replaced.
-        if (name.startsWith(MailStore::indexFileName() + QLatin1String(".tmp")))
+        if (name.startsWith(tmpName))
             continue;
-        names.append(dir + name);
+        out.append({dir + name, qint64(st.st_size), me == 0 || (st.st_uid == me && (st.st_mode & S_IRUSR))});
     }
-    return names;
+    ::closedir(d);
+    return out;
 }
 
 // The last separator, when it stands at position 5 or later.
@@ -222,30 +250,92 @@ QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QS
             m_nonMail.append(*non);
     };
 
+    bool changed = true;
     if (QFileInfo(indexPath).isFile() && readableLength(indexPath) >= 0) {
-        loadIndex(indexPath, mail, m_nonMail);
+        changed = !loadIndex(indexPath, mail, m_nonMail);
+        const QList<Candidate> files = candidates(dir, true);
+
+        // What the index knows, by path without regard to case, and what the folder holds.
+        QMultiHash<QString, qint64> known;
+        known.reserve(mail.size() + m_nonMail.size());
+        for (const MailRecord& r : std::as_const(mail))
+            known.insert(r.path.toCaseFolded(), r.size);
+        for (const NonMailRecord& r : std::as_const(m_nonMail))
+            known.insert(r.path.toCaseFolded(), r.size);
+        QHash<QString, const Candidate*> present;
+        present.reserve(files.size());
+        for (const Candidate& c : files)
+            present.insert(c.path, &c);
+
         QList<MailRecord> fresh;
-        for (const QString& path : candidates(dir, true)) {
-            const qint64 length = QFileInfo(path).size();
-            auto same = [&](const QString& p, qint64 size) {
-                return size == length && p.compare(path, Qt::CaseInsensitive) == 0;
-            };
-            const bool known = std::any_of(mail.cbegin(), mail.cend(), [&](const MailRecord& r) { return same(r.path, r.size); })
-                || std::any_of(m_nonMail.cbegin(), m_nonMail.cend(), [&](const NonMailRecord& r) { return same(r.path, r.size); });
-            if (!known)
-                parseInto(path, fresh);
+        const qsizetype nonBefore = m_nonMail.size();
+        for (const Candidate& c : files) {
+            const auto sizes = known.equal_range(c.path.toCaseFolded());
+            if (std::find(sizes.first, sizes.second, c.size) == sizes.second)
+                parseInto(c.path, fresh);
         }
+        changed = changed || !fresh.isEmpty() || m_nonMail.size() != nonBefore;
         mail.append(fresh);
-        mail.removeIf([](const MailRecord& r) { return readableLength(r.path) != r.size; });
-        m_nonMail.removeIf([](const NonMailRecord& r) { return readableLength(r.path) != r.size; });
+
+        // A record stays while its file can be read and has the recorded length.
+        auto current = [&](const QString& path, qint64 size) {
+            const Candidate* c = present.value(path);
+            if (c && c->readable)
+                return c->size == size;
+            return readableLength(path) == size;
+        };
+        const qsizetype before = mail.size() + m_nonMail.size();
+        mail.removeIf([&](const MailRecord& r) { return !current(r.path, r.size); });
+        m_nonMail.removeIf([&](const NonMailRecord& r) { return !current(r.path, r.size); });
+        changed = changed || mail.size() + m_nonMail.size() != before;
     } else {
-        if (!QFileInfo(dir).isDir() && message)
+        bool exists = false;
+        const QList<Candidate> files = candidates(dir, false, &exists);
+        if (!exists && message)
             *message = QStringLiteral("The directory \"%1\" is not exist.").arg(dir);
-        for (const QString& path : candidates(dir, false))
-            parseInto(path, mail);
+        for (const Candidate& c : files)
+            parseInto(c.path, mail);
     }
-    storeIndex(indexPath, mail, m_nonMail);
+    // An index that already says exactly this is left as it is.
+    if (changed)
+        storeIndex(indexPath, mail, m_nonMail);
     return mail;
+}
+
+QString MailStore::FirstPendingDraft(int index, QString* message) const
+{
+    if (!isAccount(index))
+        return {};
+    const QString drafts = m_programDir + m_accounts[index].userName + QStringLiteral("/Drafts/");
+    const QByteArray native = QFile::encodeName(drafts);
+    DIR* d = ::opendir(native.constData());
+    if (!d) {
+        if (message)
+            *message = QStringLiteral("The directory \"%1\" is not exist.").arg(drafts);
+        return {};
+    }
+    QString found;
+    const int fd = ::dirfd(d);
+    while (const dirent* e = ::readdir(d)) {
+        const QString name = QFile::decodeName(e->d_name);
+        if (name == QLatin1String(".") || name == QLatin1String(".."))
+            continue;
+        struct stat st;
+        if (::fstatat(fd, e->d_name, &st, 0) != 0 || S_ISDIR(st.st_mode))
+            continue;
+        if (name.size() <= 4 || !endsWithNoCase(name, QLatin1String(".bak")))
+            continue;
+        // A companion whose message file is gone would be sent again at every click:
+        // its message could never move to Sent.
+        struct stat message;
+        if (::fstatat(fd, QFile::encodeName(name.left(name.size() - 4)).constData(), &message, 0) != 0
+            || !S_ISREG(message.st_mode))
+            continue;
+        found = drafts + name.left(name.size() - 4);
+        break;
+    }
+    ::closedir(d);
+    return found;
 }
 
 bool MailStore::DeleteMessages(const QStringList& paths, QString* message)

@@ -43,6 +43,10 @@ public:
     // The folder's message list, using and rewriting its index. `message` receives the
     // text of a message to show (a missing folder directory), if any.
     QList<MailRecord> ListFolder(int index, const QString& folderName, QString* message = nullptr);
+    // The first pending draft of the account: the message file of the first companion
+    // file ("name.bak") in its Drafts folder, in directory order; empty when there is none
+    // (`message` says so when the folder is missing).
+    QString FirstPendingDraft(int index, QString* message = nullptr) const;
     // The rejected files remembered by the last listing.
     const QList<NonMailRecord>& nonMessages() const { return m_nonMail; }
 

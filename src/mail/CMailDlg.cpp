@@ -13,6 +13,7 @@
 #include "mail/MailParser.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -430,11 +431,13 @@ void CMailDlg::endTransfersOf(const QString& userName)
     if (m_receiver.isRunning() && m_receiveAccount == userName) {
         m_receiver.Abort();
         m_receiver.wait(-1);
+        QCoreApplication::sendPostedEvents(&m_receiver, QEvent::MetaCall);
         m_receiveProgress->hide();
     }
-    if (m_sender.isBusy() && m_sendAccount == userName) {
+    if (m_sender.isRunning() && m_sendAccount == userName) {
         m_sender.Abort();
         m_sender.wait(-1);
+        QCoreApplication::sendPostedEvents(&m_sender, QEvent::MetaCall);
         m_sendProgress->hide();
     }
 }
@@ -465,7 +468,7 @@ void CMailDlg::newMessage()
     m_scratch = account;
     const QString drafts = m_programDir + account.userName + QStringLiteral("/Drafts/");
     CComposeDlg::Hooks hooks;
-    hooks.sending = [this] { return m_sender.isBusy(); };
+    hooks.sending = [this] { return m_sender.isRunning(); };
     hooks.startSend = [this](const QString& draft) { startSend(draft); };
     CComposeDlg composer(account, drafts, m_codec, hooks, this);
     composer.centreOnDesktop();
@@ -491,8 +494,8 @@ void CMailDlg::sendFirstDraft()
 
 void CMailDlg::startSend(const QString& draftPath)
 {
-    if (draftPath.isEmpty() || m_sender.isBusy()) {
-        if (m_sender.isBusy())
+    if (draftPath.isEmpty() || m_sender.isRunning()) {
+        if (m_sender.isRunning())
             MessageBox::error(this, QStringLiteral("Now, it is sending."));
         return;
     }

@@ -41,7 +41,9 @@ bool MailReceiver::run(const MailAccount& account, const QString& inbox, const Q
         client.Abort();
 
     auto fail = [&](const QString& text) {
-        Q_EMIT message(text);
+        // A cancelled receive ends without a word.
+        if (!abortRequested())
+            Q_EMIT message(text);
         return false;
     };
 
@@ -69,15 +71,33 @@ bool MailReceiver::run(const MailAccount& account, const QString& inbox, const Q
         return fail(QStringLiteral("There isn't new mail."));
     }
     total = count;
-    for (int n = 1; n <= count; ++n) {
+    bool broken = false;
+    for (int n = 1; n <= count && !abortRequested(); ++n) {
         Q_EMIT progressText(QStringLiteral("Receiving %1 ,the total is %2.").arg(n).arg(count), 0, false);
         const QString file = inbox + MailStamp::uniqueFileName(inbox);
-        if (!client.Retrieve(n, file, account.leaveCopy == 0))
-            Q_EMIT message(QStringLiteral("Fail in No. %1.").arg(n));
+        if (client.Retrieve(n, file, account.leaveCopy == 0))
+            continue;
+        // A cancel stops at once; a lost connection fails this number once and stops, as
+        // every later one would fail the same way. A message that failed on a connection
+        // still in use is reported and the loop goes on.
+        if (abortRequested())
+            break;
+        Q_EMIT message(QStringLiteral("Fail in No. %1.").arg(n));
+        if (!client.isConnected()) {
+            broken = true;
+            break;
+        }
     }
-    client.Quit();
+    const bool ended = abortRequested() || broken;
+    if (!ended)
+        client.Quit();
     scope.end();
+    // The messages stored before a cancel or a break stay and are listed.
     Q_EMIT folderChanged();
+    if (ended) {
+        Q_EMIT progressText(QString(), 0, true);
+        return false;
+    }
     Q_EMIT progressText(QStringLiteral("Succeed to receive!"), 100, true);
     return true;
 }

@@ -49,6 +49,8 @@ public:
     // connection is ended; every later command fails until the next Connect.
     void Abort();
     void close();
+    // Whether the connection is still there to take the next command.
+    bool isConnected() const { return m_socket.isOpen(); }
 
     // The text tokens of a STAT or LIST reply: split on spaces, empty pieces dropped.
     static QList<QByteArray> tokens(const QByteArray& line);

@@ -6,6 +6,7 @@
 #include "support/FakePlatform.h"
 #include "controls/HelpViewer.h"
 #include "controls/LineTrackBar.h"
+#include "controls/PopupMenu.h"
 #include "app/PanelSettings.h"
 #include "diary/CWorkDiary.h"
 #include "panels/FixedPanels.h"
@@ -282,6 +283,34 @@ TEST_F(PanelFixture, TheChosenCategoryShowsItsPageAndTheOnlyPressedButton)
         expected[category - 1] = u'P';
         EXPECT_EQ(looks(), expected);
     }
+}
+
+// "Mini mail" makes the mail window the first time and shows the same one afterwards;
+// "Professional mail" hands "mailto:" to the desktop's mail program.
+TEST_F(PanelFixture, MailMenuOpensTheMailWindowOrTheDesktopsMailProgram)
+{
+    auto panel = makePanel();
+    auto* mail = panel->findChild<QAbstractButton*>(QStringLiteral("id1011"));
+    ASSERT_NE(mail, nullptr);
+    PopupMenu::setNextChoice(CMarrowbyDlg::IdMenuMiniMail);
+    mail->click();
+    QWidget* window = panel->toolWindow(CMarrowbyDlg::IdMail);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->objectName(), QStringLiteral("CMailDlg"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Mail"));
+    EXPECT_TRUE(window->isVisible());
+    // A window of its own (its own task-bar entry), not a dialog of the panel.
+    EXPECT_EQ(window->windowType(), Qt::Window);
+    window->hide();
+    PopupMenu::setNextChoice(CMarrowbyDlg::IdMenuMiniMail);
+    mail->click();
+    EXPECT_EQ(panel->toolWindow(CMarrowbyDlg::IdMail), window);
+    EXPECT_TRUE(window->isVisible());
+
+    PopupMenu::setNextChoice(CMarrowbyDlg::IdMenuProfessionalMail);
+    mail->click();
+    ASSERT_FALSE(fake.launcher().opened().isEmpty());
+    EXPECT_EQ(fake.launcher().opened().last().target, QStringLiteral("mailto:"));
 }
 
 TEST_F(PanelFixture, TitleIsDrawnWhereToolWindowTitlesAre)

@@ -171,3 +171,21 @@ TEST_F(ParserFixture, RealWorldShapes)
                    "Content-Disposition: attachment;\r\n filename=\"report.pdf\"");
     EXPECT_EQ(mail(folded).attachments, QStringList{QStringLiteral("report.pdf")});
 }
+
+// Attachment names from received messages, as proposed when saving.
+TEST(MailParserNames, PlainFileName)
+{
+    const struct { const char16_t* in; const char16_t* out; } cases[] = {
+        {u"report.pdf", u"report.pdf"},
+        {u"../../evil.txt", u"evil.txt"},
+        {u"/etc/passwd", u"passwd"},
+        {u"C:\\Windows\\win.ini", u"win.ini"},
+        {u"a\u0001b\tc\u007f.txt", u"abc.txt"},
+        {u"..", u"attachment"},
+        {u"dir/", u"attachment"},
+        {u"  spaced name.doc ", u"spaced name.doc"},
+        {u"", u"attachment"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MailParser::plainFileName(QString::fromUtf16(c.in)), QString::fromUtf16(c.out)) << QString::fromUtf16(c.in).toStdString();
+}

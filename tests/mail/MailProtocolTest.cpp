@@ -163,6 +163,35 @@ TEST_F(ShortTimeout, ReceiveWithNoMailSendsNoQuit)
     EXPECT_EQ(none[0][0].toString(), QStringLiteral("Please select the account."));
 }
 
+// A server that claims more messages than it can give: the connection breaks on the
+// first transfer, which is reported once, and the receive ends there.
+TEST_F(ShortTimeout, ABrokenConnectionFailsOneNumberAndEndsTheReceive)
+{
+    S server(loggedIn(QList<S::Step>{S::readLine(), S::send("+OK 2147483647 99999\r\n")} + capa()
+                      + QList<S::Step>{S::readLine(), S::send("+OK 1 120\r\n"), S::readLine(), S::send("+OK\r\nFrom: a"),
+                                       S::close()}));
+    MailAccount a;
+    a.userName = QStringLiteral("U");
+    a.pop3Server = QStringLiteral("127.0.0.1");
+    a.pop3Port = server.port();
+    a.pop3Account = QStringLiteral("u");
+    a.password = QStringLiteral("p");
+    QDir().mkpath(dir.path() + QStringLiteral("U/Inbox"));
+    MailReceiver receiver;
+    QSignalSpy messages(&receiver, &MailReceiver::message);
+    QSignalSpy texts(&receiver, &MailReceiver::progressText);
+    QSignalSpy finished(&receiver, &MailReceiver::finished);
+    ASSERT_TRUE(receiver.start(a, dir.path()));
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 10000));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0][0].toString(), QStringLiteral("Fail in No. 1."));
+    EXPECT_TRUE(QDir(dir.path() + QStringLiteral("U/Inbox")).entryList(QDir::Files).isEmpty());
+    // The progress window is hidden, and not with the text of a success.
+    EXPECT_TRUE(texts.last()[2].toBool());
+    for (const auto& t : texts)
+        EXPECT_NE(t[0].toString(), QStringLiteral("Succeed to receive!"));
+}
+
 TEST_F(ShortTimeout, SmtpRepliesAndRefusals)
 {
     const QList<S::Step> greet{S::send("220 hi\r\n"), S::readLine(),

@@ -247,6 +247,43 @@ TEST_F(StoreFixture, ListingUsesTheIndexAndFollowsTheFiles)
     EXPECT_EQ(subjects(), QStringList{QStringLiteral("one, longer")});
 }
 
+// A listing that finds nothing new leaves the index file alone (same file, same bytes);
+// one that finds a change replaces it.
+TEST_F(StoreFixture, AnUnchangedFolderKeepsItsIndexFile)
+{
+    put(QStringLiteral("1.eml"), message("one"));
+    subjects();
+    const QString index = inbox() + MailStore::indexFileName();
+    const auto inode = [&] {
+        struct stat st;
+        return ::stat(QFile::encodeName(index).constData(), &st) == 0 ? qint64(st.st_ino) : -1;
+    };
+    ASSERT_TRUE(QFileInfo::exists(index));
+    const auto first = inode();
+    subjects();
+    subjects();
+    EXPECT_EQ(inode(), first);
+    put(QStringLiteral("2.eml"), message("two"));
+    EXPECT_EQ(subjects().size(), 2);
+    EXPECT_NE(inode(), first);
+}
+
+TEST_F(StoreFixture, FirstPendingDraftSkipsCompanionsWithoutTheirMessage)
+{
+    const QString drafts = store.FolderPath(0, MailFolder::Drafts);
+    EXPECT_TRUE(store.FirstPendingDraft(0).isEmpty());
+    dir.write(QStringLiteral("Bob/Drafts/.bak"), "x");
+    dir.write(QStringLiteral("Bob/Drafts/1.eml.bak"), "x"); // its message file is gone
+    EXPECT_TRUE(store.FirstPendingDraft(0).isEmpty());
+    dir.write(QStringLiteral("Bob/Drafts/2.eml"), "m");
+    dir.write(QStringLiteral("Bob/Drafts/2.eml.BAK"), "x");
+    EXPECT_EQ(store.FirstPendingDraft(0), drafts + QStringLiteral("2.eml"));
+    QDir(drafts).removeRecursively();
+    QString message;
+    EXPECT_TRUE(store.FirstPendingDraft(0, &message).isEmpty());
+    EXPECT_EQ(message, QStringLiteral("The directory \"%1\" is not exist.").arg(drafts));
+}
+
 TEST_F(StoreFixture, ListingEdgeCases)
 {
     EXPECT_TRUE(store.ListFolder(0, QString()).isEmpty());

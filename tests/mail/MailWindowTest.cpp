@@ -402,7 +402,7 @@ TEST_F(MailWindow, ComposerKeepsWhatWasTypedWhenACheckRefuses)
         EXPECT_EQ(texts(MessageBox::takeShown()), QStringList{QStringLiteral("The setting of the receiver's E-Mail is error.")});
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(child<QPlainTextEdit>(d, CComposeDlg::IdBody)->toPlainText(), QStringLiteral("Long text typed with care."));
-        EXPECT_FALSE(w->sender().isBusy());
+        EXPECT_FALSE(w->sender().isRunning());
 
         // An attachment that went away before the save: refused, kept open.
         setText(d, CComposeDlg::IdReceiver, QStringLiteral("ann@example.test"));
@@ -441,7 +441,7 @@ TEST_F(MailWindow, OneSendAtATimeAndTheFirstPendingDraft)
     QDir().mkpath(dir.path() + QStringLiteral("Bob/Drafts"));
     // With nothing pending, nothing happens.
     w->sendFirstDraft();
-    EXPECT_FALSE(w->sender().isBusy());
+    EXPECT_FALSE(w->sender().isRunning());
     EXPECT_TRUE(MessageBox::takeShown().isEmpty());
 
     // Two drafts: the first is sent, a second click says "Now, it is sending.".
@@ -459,7 +459,7 @@ TEST_F(MailWindow, OneSendAtATimeAndTheFirstPendingDraft)
     ASSERT_FALSE(first.isEmpty());
     EXPECT_TRUE(QFile::exists(first));
     w->sendFirstDraft();
-    ASSERT_TRUE(w->sender().isBusy());
+    ASSERT_TRUE(w->sender().isRunning());
     EXPECT_TRUE(w->sendProgress()->isVisible());
     w->sendFirstDraft();
     EXPECT_EQ(texts(MessageBox::takeShown()), QStringList{QStringLiteral("Now, it is sending.")});
@@ -476,7 +476,7 @@ TEST_F(MailWindow, OneSendAtATimeAndTheFirstPendingDraft)
     // Cancel on its press: the send ends, both drafts stay pending.
     QTest::mousePress(w->sendProgress()->findChild<QPushButton*>(QStringLiteral("id2")), Qt::LeftButton);
     EXPECT_FALSE(w->sendProgress()->isVisible());
-    EXPECT_TRUE(waitUntil([&] { return !w->sender().isBusy(); }, 5000));
+    EXPECT_TRUE(waitUntil([&] { return !w->sender().isRunning(); }, 5000));
     EXPECT_EQ(QDir(dir.path() + QStringLiteral("Bob/Drafts")).entryList({QStringLiteral("*.eml")}, QDir::Files).size(), 2);
     EXPECT_TRUE(MessageBox::takeShown().isEmpty());
 }

@@ -110,15 +110,21 @@ CComposeDlg::CComposeDlg(const MailAccount& account, const QString& draftsDir, c
         completer->setCaseSensitivity(Qt::CaseInsensitive);
         e->setCompleter(completer);
     }
-    fields->addWidget(new QLabel(QStringLiteral("Receiver"), body()), 0, 0);
-    fields->addWidget(m_receiver, 0, 1, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Copy to"), body()), 1, 0);
-    fields->addWidget(m_copyTo, 1, 1, 1, 2);
-    fields->addWidget(new QLabel(QStringLiteral("Subject"), body()), 2, 0);
-    fields->addWidget(m_subject, 2, 1, 1, 2);
+    // Who it goes out from: the account it was opened for.
+    auto* from = new QLabel(account.senderName + QStringLiteral(" <") + account.mailAddress + QLatin1Char('>'), body());
+    from->setObjectName(QStringLiteral("from"));
+    from->setTextFormat(Qt::PlainText);
+    fields->addWidget(new QLabel(QStringLiteral("From"), body()), 0, 0);
+    fields->addWidget(from, 0, 1, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Receiver"), body()), 1, 0);
+    fields->addWidget(m_receiver, 1, 1, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Copy to"), body()), 2, 0);
+    fields->addWidget(m_copyTo, 2, 1, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Subject"), body()), 3, 0);
+    fields->addWidget(m_subject, 3, 1, 1, 2);
 
     // The attachments: a drop-down of their names, "..." to add one, "DEL" to remove one.
-    fields->addWidget(new QLabel(QStringLiteral("Attach"), body()), 3, 0);
+    fields->addWidget(new QLabel(QStringLiteral("Attach"), body()), 4, 0);
     auto* attachRow = new QHBoxLayout;
     m_attach = new QComboBox(body());
     named(m_attach, IdAttach);
@@ -141,7 +147,7 @@ CComposeDlg::CComposeDlg(const MailAccount& account, const QString& draftsDir, c
     attachRow->addWidget(del);
     attachRow->addSpacing(12);
     attachRow->addWidget(m_html);
-    fields->addLayout(attachRow, 3, 1, 1, 2);
+    fields->addLayout(attachRow, 4, 1, 1, 2);
     fields->setColumnStretch(1, 1);
     layout->addLayout(fields);
 

@@ -215,6 +215,7 @@ CMailDlg::CMailDlg(const QString& programDir, const TextCodec& codec, QWidget* p
         setGeometry(screen->availableGeometry());
     else
         resize(1000, 700);
+    m_size = size();
     layoutControls();
 }
 
@@ -301,10 +302,29 @@ void CMailDlg::layoutControls()
     place(m_header, W / 4 + 5, H / 2 - 12, W - 105, H / 2 + 60);
 }
 
+QSize CMailDlg::sizeHint() const
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().size() : QSize(1000, 700);
+}
+
 void CMailDlg::resizeEvent(QResizeEvent* event)
 {
     SkinnedDialog::resizeEvent(event);
+    if (isVisible())
+        m_size = size();
     layoutControls();
+}
+
+void CMailDlg::showEvent(QShowEvent* event)
+{
+    // Shown again at its own size (the shell's centring fits a hidden window to its
+    // contents first), centred on the work area.
+    if (!m_size.isEmpty() && size() != m_size) {
+        resize(m_size);
+        centreOnDesktop();
+    }
+    SkinnedDialog::showEvent(event);
 }
 
 void CMailDlg::keyPressEvent(QKeyEvent* event)

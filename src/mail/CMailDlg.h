@@ -82,8 +82,12 @@ public:
     // The tree's right-click menu at a point of the tree's viewport.
     void treeMenu(const QPoint& pos);
 
+    // The desktop's work area: the window opens at that size.
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -94,6 +98,7 @@ private:
     // Ends a receive or send that works for the account (before the account goes away).
     void endTransfersOf(const QString& userName);
 
+    QSize m_size; // the size it is shown at: the work area, or what the user made it
     QString m_programDir;
     const TextCodec& m_codec;
     MailStore m_store;

@@ -3,8 +3,6 @@
 #include "mail/MailStore.h"
 
 
-#include <QSize>
-
 #include <algorithm>
 #include <numeric>
 
@@ -85,8 +83,6 @@ QVariant MessageListModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     if (role == Qt::DisplayRole)
         return m_columns[section].name;
-    if (role == Qt::SizeHintRole)
-        return QSize(m_columns[section].width, 0);
     return {};
 }
 

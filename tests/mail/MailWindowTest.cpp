@@ -126,6 +126,8 @@ TEST_F(MailWindow, TreeFoldersAndListing)
         headers << w->messages().headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(headers.join(QLatin1Char(',')), QStringLiteral("Sender,State,Subject,Date,Size,DIR"));
     EXPECT_EQ(w->messageList()->columnWidth(2), 250);
+    EXPECT_TRUE(w->messageList()->horizontalHeader()->isVisible());
+    EXPECT_GT(w->messageList()->horizontalHeader()->height(), 10);
     const QModelIndexList selected = w->messageList()->selectionModel()->selectedRows();
     ASSERT_EQ(selected.size(), 1);
     const int first = selected[0].row();

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -27,11 +28,22 @@ bool waitFor(const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
-int freeLoopbackPort()
+int freeLoopbackPort(int below)
 {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
+    if (below <= 1024) {
+        QTcpServer s;
+        s.listen(QHostAddress::LocalHost, 0);
+        return s.serverPort();
+    }
+    // A free port under the limit: tried at random, as the system's ephemeral ports are
+    // usually above it.
+    for (int tries = 0; tries < 200; ++tries) {
+        const int port = 1024 + int(QRandomGenerator::global()->bounded(below - 1024));
+        QTcpServer s;
+        if (s.listen(QHostAddress::LocalHost, quint16(port)))
+            return port;
+    }
+    return 0;
 }
 
 namespace {
@@ -77,7 +89,7 @@ QString DovecotServer::maildir() const
     return m_dir.path() + QStringLiteral("/mail/testuser/Maildir/");
 }
 
-bool DovecotServer::start()
+bool DovecotServer::start(int portBelow)
 {
     const QString d = m_dir.path();
     QFile::setPermissions(d, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
@@ -86,7 +98,7 @@ bool DovecotServer::start()
         QDir().mkpath(maildir() + QLatin1String(sub));
     writeFile(d + QStringLiteral("/users"), "testuser:{PLAIN}secret:65534:65534::" + QFile::encodeName(d) + "/mail/testuser\n");
     ::chown(QFile::encodeName(d + QStringLiteral("/users")).constData(), 0, 0);
-    m_port = freeLoopbackPort();
+    m_port = freeLoopbackPort(portBelow);
     const QByteArray dir = QFile::encodeName(d);
     const QByteArray conf = "protocols = pop3\n"
                             "listen = 127.0.0.1\n"
@@ -151,9 +163,9 @@ SmtpServer::~SmtpServer()
     stop();
 }
 
-bool SmtpServer::start()
+bool SmtpServer::start(int portBelow)
 {
-    m_port = freeLoopbackPort();
+    m_port = freeLoopbackPort(portBelow);
     const QString script = QStringLiteral(QUILLORA_SMTP_SERVER_SCRIPT);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_process.start(QStringLiteral("/usr/bin/python3"), {script, QString::number(m_port), outDir()});

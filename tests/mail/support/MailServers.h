@@ -18,8 +18,9 @@
 // polls so queued signals arrive.
 bool waitFor(const std::function<bool()>& condition, int timeoutMs);
 
-// A loopback port nobody listens on at the moment of asking.
-int freeLoopbackPort();
+// A loopback port nobody listens on at the moment of asking (below `below` when given:
+// the account dialog takes ports up to 10000).
+int freeLoopbackPort(int below = 0);
 
 // Dovecot serving POP3 for one user ("testuser" / "secret") from a Maildir.
 class DovecotServer
@@ -27,7 +28,7 @@ class DovecotServer
 public:
     DovecotServer();
     ~DovecotServer();
-    bool start();
+    bool start(int portBelow = 0);
     void stop();
     bool running() const { return m_process.state() == QProcess::Running; }
     int port() const { return m_port; }
@@ -57,7 +58,7 @@ class SmtpServer
 public:
     SmtpServer();
     ~SmtpServer();
-    bool start();
+    bool start(int portBelow = 0);
     void stop();
     int port() const { return m_port; }
     QString outDir() const { return m_dir.path() + QStringLiteral("/out/"); }

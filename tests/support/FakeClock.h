@@ -2,10 +2,13 @@
 #include <QDateTime>
 #include <QList>
 
+#include <atomic>
+
 #include "platform/Clock.h"
 #include "support/FakeJournal.h"
 
 // A clock that moves only when told. Accepted setSystemTime calls move now() to the moment.
+// Its readings may be taken from another thread (a clock face's worker).
 class FakeClock final : public Clock
 {
 public:
@@ -43,8 +46,8 @@ public:
     const QList<QDateTime>& setTimeCalls() const { return m_setTimeCalls; }
 
 private:
-    qint64 m_now;
-    qint64 m_tickMs = 0;
+    std::atomic<qint64> m_now;
+    std::atomic<qint64> m_tickMs = 0;
     bool m_refuseSetTime = false;
     QList<QDateTime> m_setTimeCalls;
     FakeJournalPtr m_journal;

@@ -15,6 +15,13 @@ qint64 SystemClock::now() const
     return qint64(std::time(nullptr));
 }
 
+qint64 SystemClock::nowMs() const
+{
+    timespec ts{};
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
 qint64 SystemClock::tickMs() const
 {
     timespec ts{};

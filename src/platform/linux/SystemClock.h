@@ -7,6 +7,7 @@ class SystemClock final : public Clock
 {
 public:
     qint64 now() const override;
+    qint64 nowMs() const override;
     qint64 tickMs() const override;
     bool setSystemTime(const QDateTime& moment) override;
 };

@@ -3,6 +3,7 @@
 #include "alarms/AlarmWindows.h"
 #include "app/CMarrowbyDlg.h"
 #include "calc/CalcWindows.h"
+#include "calendar/CalendarWindows.h"
 #include "diary/DiaryWindows.h"
 #include "games/gobang/GobangWindows.h"
 #include "games/sameball/SameBallWindows.h"
@@ -34,7 +35,7 @@ const Tool kTools[] = {
     {Panel::IdMetrology, Skin::MetrologyButton, u"Metrology", makeMetrologyWindow},
     {Panel::IdCalculator, Skin::CalculatorButton, u"Calculator", makeCalculatorWindow},
     {Panel::IdMail, Skin::MailButton, u"Mail", makeMailWindow}, // opened through the Mail menu
-    {Panel::IdCalendar, Skin::CalendarButton, u"Calendar", nullptr},
+    {Panel::IdCalendar, Skin::CalendarButton, u"Calendar", makeCalendarWindow},
     {Panel::IdShortcutKey, Skin::ShortcutKeyButton, u"Shortcut Key", nullptr},
 };
 

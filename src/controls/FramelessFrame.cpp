@@ -104,6 +104,9 @@ void FramelessFrame::move(QMouseEvent* event)
 
 void FramelessFrame::updateCursor(const QPoint& windowPos)
 {
+    // A frame that only moves leaves the area's own cursor alone.
+    if (!m_resizeEdges)
+        return;
     const Qt::Edges edges = edgesAt(windowPos);
     const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
     const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);

@@ -17,6 +17,7 @@
 //      not write, so the list cannot drift from the code.
 
 #include "assetgen/Asset.h"
+#include "assetgen/art/CalendarArt.h"
 #include "assetgen/art/ClockArt.h"
 #include "assetgen/art/DiaryArt.h"
 #include "assetgen/art/SameBallArt.h"
@@ -48,6 +49,7 @@ const ArtGroup groups[] = {
     {QStringLiteral("ShellArt"), ShellArt::assets, ShellArt::tiles},
     {QStringLiteral("DiaryArt"), DiaryArt::assets, DiaryArt::tiles},
     {QStringLiteral("ClockArt"), ClockArt::assets, ClockArt::tiles},
+    {QStringLiteral("CalendarArt"), CalendarArt::assets, CalendarArt::tiles},
     {QStringLiteral("WinlinezArt"), WinlinezArt::assets, WinlinezArt::tiles},
     {QStringLiteral("SameBallArt"), SameBallArt::assets, SameBallArt::tiles},
 };

@@ -1,4 +1,5 @@
-// The clocks' art: the digit strips of the clocks and the skins of the Cartoon Clock.
+// The clocks' art: the digit strips and skins of the Cartoon Clock, the Number Clock's face
+// and digits, and the stopwatch's LED glyphs.
 #include "assetgen/art/ClockArt.h"
 
 #include "assetgen/art/ArtKit.h"
@@ -331,6 +332,125 @@ QImage clockSkin(const QString& name)
 }
 
 
+// One seven-segment glyph in cell: the segments of `lit` (bit s for segment s, a..g as in
+// ArtKit::segmentLit) in the lit colour, the others in the unlit one.
+void drawSegments(QPainter& p, const QRectF& cell, int lit, const QColor& on, const QColor& off)
+{
+    const qreal w = cell.width(), h = cell.height();
+    const qreal t = qMax<qreal>(2.0, w * 0.17); // segment thickness
+    const qreal x0 = cell.left() + w * 0.16, x1 = cell.right() - w * 0.16;
+    const qreal y0 = cell.top() + h * 0.08, y1 = cell.top() + h * 0.5, y2 = cell.bottom() - h * 0.08;
+    const qreal gap = t * 0.25;
+    auto horizontal = [&](qreal y) {
+        QPainterPath s;
+        s.moveTo(x0 + gap, y);
+        s.lineTo(x0 + gap + t / 2, y - t / 2);
+        s.lineTo(x1 - gap - t / 2, y - t / 2);
+        s.lineTo(x1 - gap, y);
+        s.lineTo(x1 - gap - t / 2, y + t / 2);
+        s.lineTo(x0 + gap + t / 2, y + t / 2);
+        s.closeSubpath();
+        return s;
+    };
+    auto vertical = [&](qreal x, qreal ya, qreal yb) {
+        QPainterPath s;
+        s.moveTo(x, ya + gap);
+        s.lineTo(x + t / 2, ya + gap + t / 2);
+        s.lineTo(x + t / 2, yb - gap - t / 2);
+        s.lineTo(x, yb - gap);
+        s.lineTo(x - t / 2, yb - gap - t / 2);
+        s.lineTo(x - t / 2, ya + gap + t / 2);
+        s.closeSubpath();
+        return s;
+    };
+    const QPainterPath segments[7] = {horizontal(y0), vertical(x1, y0, y1), vertical(x1, y1, y2), horizontal(y2),
+                                      vertical(x0, y1, y2), vertical(x0, y0, y1), horizontal(y1)};
+    p.setPen(Qt::NoPen);
+    for (int s = 0; s < 7; ++s) {
+        p.setBrush((lit >> s) & 1 ? on : off);
+        p.drawPath(segments[s]);
+    }
+}
+
+int digitSegments(int digit)
+{
+    int mask = 0;
+    for (int s = 0; s < 7; ++s)
+        if (ArtKit::segmentLit(digit, s))
+            mask |= 1 << s;
+    return mask;
+}
+
+// The Number Clock's colours: cyan digits on dark glass in a blue frame.
+const QColor NumberGlass(10, 20, 34);
+const QColor NumberLit(110, 230, 255);
+const QColor NumberUnlit(22, 44, 62);
+
+// A strip of the digits 0..9, each w x h at x = w d, on the Number Clock's glass.
+QImage numberDigits(int w, int h)
+{
+    QImage img(10 * w, h, QImage::Format_RGB32);
+    img.fill(NumberGlass);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int d = 0; d < 10; ++d)
+        drawSegments(p, QRectF(d * w, 0, w, h), digitSegments(d), NumberLit, NumberUnlit);
+    return img;
+}
+
+// The Number Clock's face "bmp/Clock/NumberClock.bmp", 151 x 72: a rounded blue frame with two
+// panes of glass, the date's above (its digits at y 5, separated by dashes) and the time's
+// below (hours and minutes at y 33 with a colon between, the seconds small at the lower right).
+QImage numberClockFace()
+{
+    QImage img(151, 72, QImage::Format_RGB32);
+    img.fill(QColor(29, 90, 160));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(150, 200, 245), 1.2));
+    p.setBrush(vertical(0, 72, QColor(70, 130, 200), QColor(20, 60, 120)));
+    p.drawRoundedRect(QRectF(0.6, 0.6, 149.8, 70.8), 8, 9);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QColor(120, 170, 225));
+    p.setBrush(NumberGlass);
+    p.drawRect(QRect(3, 3, 130, 20));   // the date's glass: y 4..22
+    p.drawRect(QRect(3, 30, 144, 38));  // the time's glass: y 31..67
+    p.setPen(Qt::NoPen);
+    p.setBrush(NumberLit);
+    p.drawRect(QRect(33, 13, 6, 2));   // day - month
+    p.drawRect(QRect(69, 13, 6, 2));   // month - year
+    p.setRenderHint(QPainter::Antialiasing);
+    for (qreal y : {43.0, 57.0})
+        p.drawEllipse(QPointF(60.5, y), 2.2, 2.2); // hours : minutes
+    for (qreal y : {56.0, 62.0})
+        p.drawEllipse(QPointF(118, y), 1.1, 1.1);  // minutes : seconds
+    return img;
+}
+
+// The stopwatch's LED glyphs "bmp/StopWatch/LED.bmp": 17 glyphs 18 x 32 side by side, the
+// digits 0..9, blank, "A", "P", ".", "|", ":" and "-".
+QImage stopwatchGlyphs()
+{
+    const QColor glass(8, 8, 8), on(255, 54, 40), off(48, 14, 12);
+    QImage img(17 * 18, 32, QImage::Format_RGB32);
+    img.fill(glass);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int d = 0; d < 10; ++d)
+        drawSegments(p, QRectF(18 * d, 0, 18, 32), digitSegments(d), on, off);
+    drawSegments(p, QRectF(18 * 10, 0, 18, 32), 0, on, off);                           // blank
+    drawSegments(p, QRectF(18 * 11, 0, 18, 32), 0b1110111, on, off);                   // A
+    drawSegments(p, QRectF(18 * 12, 0, 18, 32), 0b1110011, on, off);                   // P
+    p.setPen(Qt::NoPen);
+    p.setBrush(on);
+    p.drawEllipse(QPointF(18 * 13 + 9, 28), 2, 2);                                    // .
+    p.drawRoundedRect(QRectF(18 * 14 + 7.5, 5, 3, 22), 1.5, 1.5);                       // |
+    p.drawEllipse(QPointF(18 * 15 + 9, 11), 2.2, 2.2);                                // :
+    p.drawEllipse(QPointF(18 * 15 + 9, 21), 2.2, 2.2);
+    drawSegments(p, QRectF(18 * 16, 0, 18, 32), 1 << 6, on, off);                      // -
+    return img;
+}
+
 // A clock skin is searched as the Cartoon Clock does: exactly one place where two black
 // columns 109 pixels apart run 25 pixels down.
 QString checkClockSkin(const QString& file)
@@ -366,6 +486,14 @@ QList<Asset> assets()
     for (const QString& skin : clockSkins())
         list.append({QStringLiteral("bmp/Clock/%1.bmp").arg(skin), [skin] { return bmp(clockSkin(skin)); },
                      checkClockSkin});
+    list.append({QStringLiteral("bmp/Clock/NumberClock.bmp"), [] { return bmp(numberClockFace()); },
+                 pictureOfSize({151, 72})});
+    list.append({QStringLiteral("bmp/Clock/NumberLarge.bmp"), [] { return bmp(numberDigits(24, 34)); },
+                 pictureOfSize({240, 34})});
+    list.append({QStringLiteral("bmp/Clock/NumberSmall.bmp"), [] { return bmp(numberDigits(12, 17)); },
+                 pictureOfSize({120, 17})});
+    list.append({QStringLiteral("bmp/StopWatch/LED.bmp"), [] { return bmp(stopwatchGlyphs()); },
+                 pictureOfSize({306, 32})});
     return list;
 }
 
@@ -376,6 +504,10 @@ QList<Tile> tiles()
         list.append({colour, clockDigits(colour)});
     for (const QString& skin : clockSkins())
         list.append({skin, clockSkin(skin)});
+    list.append({QStringLiteral("NumberClock"), numberClockFace()});
+    list.append({QStringLiteral("NumberLarge"), numberDigits(24, 34)});
+    list.append({QStringLiteral("NumberSmall"), numberDigits(12, 17)});
+    list.append({QStringLiteral("LED"), stopwatchGlyphs()});
     return list;
 }
 

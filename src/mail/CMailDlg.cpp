@@ -351,7 +351,8 @@ void CMailDlg::listSelectedFolder()
     QString folder;
     const int account = selectedAccount(&folder);
     QString message;
-    QList<MailRecord> records = m_store.ListFolder(account, folder, &message);
+    // The bodies of a large cached folder are read only for the message shown.
+    QList<MailRecord> records = m_store.ListFolder(account, folder, &message, MailStore::Bodies::Deferred);
     if (!message.isEmpty())
         MessageBox::error(this, message);
     m_model.setRecords(std::move(records));
@@ -370,7 +371,7 @@ void CMailDlg::showMessage()
     const MailRecord* r = m_model.record(first);
     if (!r)
         return;
-    m_reading->setPlainText(r->bodyText);
+    m_reading->setPlainText(m_store.BodyText(*r));
     m_from->setText(r->sender);
     m_subject->setText(r->subject);
     m_date->setText(r->date);

@@ -114,6 +114,117 @@ qsizetype splitPoint(const QString& path)
     return at < 5 ? -1 : at;
 }
 
+// Reads an index written in the program's own string form (counted UTF-16) straight from
+// its mapped bytes. A folder of thousands of messages holds tens of megabytes of message
+// text, the listing's main cost: with `spans` the bodies are not decoded but their places
+// noted. Anything else (the other string form, damage) is left to the general reader,
+// which also applies the rules for damaged files.
+class FastIndexReader
+{
+public:
+    FastIndexReader(const uchar* data, qint64 size) : m_start(data), m_p(data), m_end(data + size) {}
+
+    bool read(QList<MailRecord>& mail, QList<NonMailRecord>& nonMail, QList<qint64>* bodyOffsets)
+    {
+        if constexpr (Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
+            return false;
+        const qint32 n = i32();
+        if (!m_ok || n < 0 || n > m_end - m_p)
+            return false;
+        mail.reserve(n);
+        if (bodyOffsets)
+            bodyOffsets->reserve(n);
+        for (qint32 i = 0; i < n && m_ok; ++i) {
+            MailRecord r;
+            r.sender = str();
+            r.state = str();
+            r.subject = str();
+            r.date = str();
+            r.size = i32();
+            r.path = str();
+            if (bodyOffsets) {
+                qint64 at = 0;
+                const quint32 length = skipStr(&at);
+                bodyOffsets->append(at);
+                bodyOffsets->append(length);
+            } else {
+                r.bodyText = str();
+            }
+            const qint32 a = i32();
+            if (a < 0 || a > m_end - m_p)
+                return false;
+            for (qint32 k = 0; k < a && m_ok; ++k)
+                r.attachments.append(str());
+            mail.append(std::move(r));
+        }
+        const qint32 m = i32();
+        if (!m_ok || m < 0 || m > m_end - m_p)
+            return false;
+        for (qint32 i = 0; i < m && m_ok; ++i) {
+            NonMailRecord r;
+            r.size = i32();
+            r.path = str();
+            nonMail.append(std::move(r));
+        }
+        return m_ok && m_p == m_end;
+    }
+
+private:
+    bool need(qint64 n)
+    {
+        m_ok = m_ok && m_end - m_p >= n;
+        return m_ok;
+    }
+    quint32 u(int bytes)
+    {
+        if (!need(bytes))
+            return 0;
+        quint32 v = 0;
+        for (int i = 0; i < bytes; ++i)
+            v |= quint32(m_p[i]) << (8 * i);
+        m_p += bytes;
+        return v;
+    }
+    qint32 i32() { return qint32(u(4)); }
+    // FF FE FF, then the length in one, two or four bytes; the text's offset and length.
+    quint32 skipStr(qint64* at)
+    {
+        if (u(1) != 0xFF || u(2) != 0xFFFE) {
+            m_ok = false;
+            return 0;
+        }
+        quint32 length = u(1);
+        if (length == 0xFF) {
+            length = u(2);
+            if (length == 0xFFFF)
+                length = u(4);
+        }
+        if (!need(qint64(length) * 2))
+            return 0;
+        *at = m_p - m_start;
+        m_p += qint64(length) * 2;
+        return length;
+    }
+    QString str()
+    {
+        qint64 at = 0;
+        const quint32 length = skipStr(&at);
+        if (!m_ok)
+            return {};
+        return QString(reinterpret_cast<const QChar*>(m_start + at), qsizetype(length));
+    }
+
+    const uchar* m_start;
+    const uchar* m_p;
+    const uchar* m_end;
+    bool m_ok = true;
+};
+
+QString spanKey(const QString& path, qint64 size)
+{
+    return path + QLatin1Char('|') + QString::number(size);
+}
+
 } // namespace
 
 MailStore::MailStore(QString programDir, const TextCodec& codec)
@@ -232,7 +343,7 @@ QString MailStore::folderDir(int index, const QString& folderName) const
     return dir;
 }
 
-QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QString* message)
+QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QString* message, Bodies bodies)
 {
     if (folderName.isEmpty() || !isAccount(index))
         return {};
@@ -252,7 +363,27 @@ QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QS
 
     bool changed = true;
     if (QFileInfo(indexPath).isFile() && readableLength(indexPath) >= 0) {
-        changed = !loadIndex(indexPath, mail, m_nonMail);
+        // The index, mapped; with deferred bodies only their places are noted.
+        DataFile::resetAttributes(indexPath);
+        QFile file(indexPath);
+        const qint64 indexSize = file.open(QIODevice::ReadOnly) ? file.size() : -1;
+        uchar* mapped = indexSize > 0 ? file.map(0, indexSize) : nullptr;
+        QList<qint64> spans; // offset, length for each record while deferred
+        bool loaded = false;
+        if (mapped) {
+            loaded = FastIndexReader(mapped, indexSize).read(mail, m_nonMail, bodies == Bodies::Deferred ? &spans : nullptr);
+            if (!loaded) {
+                mail.clear();
+                m_nonMail.clear();
+                spans.clear();
+            }
+        }
+        if (!loaded) {
+            file.unmap(mapped);
+            mapped = nullptr;
+            loaded = loadIndex(indexPath, mail, m_nonMail);
+        }
+        changed = !loaded;
         const QList<Candidate> files = candidates(dir, true);
 
         // What the index knows, by path without regard to case, and what the folder holds.
@@ -275,7 +406,6 @@ QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QS
                 parseInto(c.path, fresh);
         }
         changed = changed || !fresh.isEmpty() || m_nonMail.size() != nonBefore;
-        mail.append(fresh);
 
         // A record stays while its file can be read and has the recorded length.
         auto current = [&](const QString& path, qint64 size) {
@@ -284,10 +414,41 @@ QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QS
                 return c->size == size;
             return readableLength(path) == size;
         };
-        const qsizetype before = mail.size() + m_nonMail.size();
-        mail.removeIf([&](const MailRecord& r) { return !current(r.path, r.size); });
+        const qsizetype indexed = mail.size();
+        QList<bool> keep(indexed);
+        qsizetype kept = 0;
+        for (qsizetype i = 0; i < indexed; ++i)
+            kept += (keep[i] = current(mail[i].path, mail[i].size)) ? 1 : 0;
+        const qsizetype nonKnown = m_nonMail.size();
         m_nonMail.removeIf([&](const NonMailRecord& r) { return !current(r.path, r.size); });
-        changed = changed || mail.size() + m_nonMail.size() != before;
+        changed = changed || kept != indexed || m_nonMail.size() != nonKnown;
+
+        if (!spans.isEmpty()) {
+            if (changed) {
+                // The index is written again: it needs every body.
+                for (qsizetype i = 0; i < indexed; ++i)
+                    mail[i].bodyText = QString(reinterpret_cast<const QChar*>(mapped + spans[2 * i]), qsizetype(spans[2 * i + 1]));
+            } else {
+                m_deferred.indexPath = indexPath;
+                m_deferred.indexSize = indexSize;
+                m_deferred.indexTime = QFileInfo(indexPath).lastModified();
+                m_deferred.spans.clear();
+                m_deferred.spans.reserve(indexed);
+                for (qsizetype i = 0; i < indexed; ++i)
+                    m_deferred.spans.insert(spanKey(mail[i].path, mail[i].size), {spans[2 * i], spans[2 * i + 1]});
+            }
+        }
+        if (mapped)
+            file.unmap(mapped);
+        if (kept != indexed) {
+            QList<MailRecord> staying;
+            staying.reserve(kept + fresh.size());
+            for (qsizetype i = 0; i < indexed; ++i)
+                if (keep[i])
+                    staying.append(std::move(mail[i]));
+            mail = std::move(staying);
+        }
+        mail.append(fresh);
     } else {
         bool exists = false;
         const QList<Candidate> files = candidates(dir, false, &exists);
@@ -300,6 +461,34 @@ QList<MailRecord> MailStore::ListFolder(int index, const QString& folderName, QS
     if (changed)
         storeIndex(indexPath, mail, m_nonMail);
     return mail;
+}
+
+QString MailStore::BodyText(const MailRecord& record) const
+{
+    if (!record.bodyText.isEmpty())
+        return record.bodyText;
+    const auto span = m_deferred.spans.constFind(spanKey(record.path, record.size));
+    if (span == m_deferred.spans.cend())
+        return record.bodyText;
+    // The text is read from the index it was listed from, while that is unchanged.
+    const QFileInfo info(m_deferred.indexPath);
+    if (info.size() == m_deferred.indexSize && info.lastModified() == m_deferred.indexTime) {
+        QFile file(m_deferred.indexPath);
+        if (file.open(QIODevice::ReadOnly) && file.seek(span->offset)) {
+            const QByteArray bytes = file.read(span->length * 2);
+            if (bytes.size() == span->length * 2) {
+                QString text(qsizetype(span->length), Qt::Uninitialized);
+                char16_t* out = reinterpret_cast<char16_t*>(text.data());
+                for (qint64 i = 0; i < span->length; ++i)
+                    out[i] = char16_t(quint8(bytes[2 * i]) | (quint8(bytes[2 * i + 1]) << 8));
+                return text;
+            }
+        }
+    }
+    const MailParser::Result r = m_parser.Parse(record.path);
+    if (const auto* rec = std::get_if<MailRecord>(&r))
+        return rec->bodyText;
+    return {};
 }
 
 QString MailStore::FirstPendingDraft(int index, QString* message) const

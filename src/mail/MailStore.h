@@ -2,6 +2,8 @@
 #include "mail/MailAccount.h"
 #include "mail/MailParser.h"
 
+#include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QString>
@@ -41,8 +43,15 @@ public:
     QString programDir() const { return m_programDir; }
 
     // The folder's message list, using and rewriting its index. `message` receives the
-    // text of a message to show (a missing folder directory), if any.
-    QList<MailRecord> ListFolder(int index, const QString& folderName, QString* message = nullptr);
+    // text of a message to show (a missing folder directory), if any. With Bodies::Deferred
+    // the records read from an unchanged index come without their bodyText (the bulk of a
+    // large index), which BodyText() then gives for the one message shown.
+    enum class Bodies { Load, Deferred };
+    QList<MailRecord> ListFolder(int index, const QString& folderName, QString* message = nullptr,
+                                 Bodies bodies = Bodies::Load);
+    // The record's bodyText: its own, or, for a record of a deferred listing, the text the
+    // folder's index holds for it (the message file parsed again if the index changed).
+    QString BodyText(const MailRecord& record) const;
     // The first pending draft of the account: the message file of the first companion
     // file ("name.bak") in its Drafts folder, in directory order; empty when there is none
     // (`message` says so when the folder is missing).
@@ -64,6 +73,21 @@ public:
 
 private:
     QString folderDir(int index, const QString& folderName) const;
+
+    // Where each deferred body lies in the index of the last deferred listing.
+    struct BodySpan
+    {
+        qint64 offset = 0; // of the UTF-16LE text in the index file
+        qint64 length = 0; // in characters
+    };
+    struct DeferredBodies
+    {
+        QString indexPath;
+        qint64 indexSize = -1;
+        QDateTime indexTime;
+        QHash<QString, BodySpan> spans; // by path + "|" + size
+    };
+    DeferredBodies m_deferred;
 
     QString m_programDir;
     const TextCodec& m_codec;

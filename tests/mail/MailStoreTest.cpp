@@ -268,6 +268,34 @@ TEST_F(StoreFixture, AnUnchangedFolderKeepsItsIndexFile)
     EXPECT_NE(inode(), first);
 }
 
+// A deferred listing of an unchanged index leaves the bodies out and gives each on request,
+// from the index (so a same-length change of the file is not seen, as in the listing);
+// a listing that changes the index keeps every body in it.
+TEST_F(StoreFixture, DeferredBodiesComeFromTheIndex)
+{
+    put(QStringLiteral("1.eml"), message("one"));
+    put(QStringLiteral("2.eml"), message("two"));
+    const QList<MailRecord> full = store.ListFolder(0, QStringLiteral("Inbox"));
+    ASSERT_EQ(full.size(), 2);
+    const QByteArray index = dir.read(QStringLiteral("Bob/Inbox/Index"));
+    QList<MailRecord> light = store.ListFolder(0, QStringLiteral("Inbox"), nullptr, MailStore::Bodies::Deferred);
+    ASSERT_EQ(light.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(light[i].bodyText.isEmpty());
+        EXPECT_EQ(light[i].subject, full[i].subject);
+        EXPECT_EQ(store.BodyText(light[i]), full[i].bodyText);
+        EXPECT_FALSE(full[i].bodyText.isEmpty());
+    }
+    // A new file: the index is written again, whole.
+    put(QStringLiteral("3.eml"), message("three"));
+    light = store.ListFolder(0, QStringLiteral("Inbox"), nullptr, MailStore::Bodies::Deferred);
+    ASSERT_EQ(light.size(), 3);
+    EXPECT_FALSE(light[0].bodyText.isEmpty());
+    EXPECT_EQ(dir.read(QStringLiteral("Bob/Inbox/Index")), MailStore::encodeIndex(light, store.nonMessages()));
+    EXPECT_NE(dir.read(QStringLiteral("Bob/Inbox/Index")), index);
+    EXPECT_EQ(store.ListFolder(0, QStringLiteral("Inbox")), light);
+}
+
 TEST_F(StoreFixture, FirstPendingDraftSkipsCompanionsWithoutTheirMessage)
 {
     const QString drafts = store.FolderPath(0, MailFolder::Drafts);

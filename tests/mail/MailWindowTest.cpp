@@ -134,8 +134,17 @@ TEST_F(MailWindow, TreeFoldersAndListing)
     EXPECT_EQ(first, 0);
     const MailRecord* shown = w->messages().record(first);
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(w->readingPane()->toPlainText().trimmed(), shown->bodyText.trimmed());
+    EXPECT_EQ(w->readingPane()->toPlainText().trimmed(),
+              shown->subject == QStringLiteral("First") ? QStringLiteral("Hello one") : QStringLiteral("Hello two"));
     EXPECT_EQ(w->messages().data(w->messages().index(0, 1)).toString(), QStringLiteral("all"));
+
+    // Listed again from its index (the bodies read only for the message shown).
+    w->selectNode(0);
+    w->selectNode(0, 0);
+    ASSERT_EQ(w->messages().rowCount(), 2);
+    shown = w->messages().record(0);
+    EXPECT_EQ(w->readingPane()->toPlainText().trimmed(),
+              shown->subject == QStringLiteral("First") ? QStringLiteral("Hello one") : QStringLiteral("Hello two"));
 
     // Choosing the other row shows its text and attachment.
     const int other = shown->subject == QStringLiteral("First") ? 1 : 0;

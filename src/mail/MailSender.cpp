@@ -37,6 +37,8 @@ bool MailSender::run(const QString& draftPath, const QByteArray& codecName)
 
     SmtpClient client(codec, [this, total](int i, int p) { Q_EMIT progress(i, total, p); });
     ClientScope scope(*this, client);
+    if (abortRequested()) // a cancel that came before the client was reachable
+        client.Abort();
 
     auto fail = [&](const QString& text) {
         Q_EMIT progressText(text, 0, false);

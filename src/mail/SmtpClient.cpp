@@ -77,7 +77,7 @@ bool SmtpClient::commandReply(const QByteArray& text, const char* code)
 
 bool SmtpClient::Connect(const QString& server, int port)
 {
-    m_abort = false;
+    // A client serves one send: a cancel that came before it connected still counts.
     if (!m_socket.connectTo(server, port))
         return false;
     if (!reply("220"))
@@ -195,7 +195,10 @@ bool SmtpClient::WriteMessage(const OutgoingMail& mail)
 {
     if (mail.fromAddress.isEmpty() || mail.to.isEmpty())
         return false;
-    m_abort = false;
+    // A cancel is never forgotten once given: one that came between the login and this
+    // point stops the message before anything of it goes out.
+    if (m_abort.load() && !mail.toFile)
+        return false;
     // Nothing goes out for a message whose attachments cannot all be read.
     if (!unreadableAttachment(mail.attachments).isEmpty())
         return false;

@@ -1,6 +1,8 @@
 // The POP3 and SMTP clients against a scripted server: the replies real servers never
 // send (split lines, silence, garbage, refusals, a connection that drops mid-reply).
+#include "mail/DraftRecord.h"
 #include "mail/MailReceiver.h"
+#include "mail/MailSender.h"
 #include "mail/support/MailServers.h"
 #include "mail/MailSocket.h"
 #include "mail/Pop3Client.h"
@@ -47,7 +49,7 @@ TEST_F(ShortTimeout, Pop3RepliesAreReadAsWholeLines)
     // "+OK", with a LIST size that is far too small and one that is far too large.
     // Both with a server that takes pipelined commands and with one that does not.
     const QByteArray data = "Subject: a\r\n\r\n..dot\r\nbody\r\n";
-    for (const QByteArray capability : {QByteArray("-ERR\r\n"), QByteArray("+OK\r\nTOP\r\nPIPELINING\r\n.\r\n")})
+    for (const QByteArray& capability : {QByteArray("-ERR\r\n"), QByteArray("+OK\r\nTOP\r\nPIPELINING\r\n.\r\n")})
         for (const char* listSize : {"5", "999999"}) {
             S server(loggedIn(capa(capability)
                               + QList<S::Step>{S::readLine(), S::send(QByteArray("+OK 1 ") + listSize + "\r\n"), S::readLine(),
@@ -190,6 +192,36 @@ TEST_F(ShortTimeout, ABrokenConnectionFailsOneNumberAndEndsTheReceive)
     EXPECT_TRUE(texts.last()[2].toBool());
     for (const auto& t : texts)
         EXPECT_NE(t[0].toString(), QStringLiteral("Succeed to receive!"));
+}
+
+// A cancel given at once, before the worker has even connected, is not lost: the send
+// ends without waiting for a server that says nothing.
+TEST(MailSenderAbort, ACancelBeforeTheConnectionStillEndsTheSend)
+{
+    MailSocket::setTimeoutMs(30000);
+    S server({S::send("220 hi\r\n"), S::readLine(), S::silence()});
+    TempDir dir;
+    QDir().mkpath(dir.path() + QStringLiteral("A/Drafts"));
+    QDir().mkpath(dir.path() + QStringLiteral("A/Sent"));
+    DraftRecord draft;
+    draft.smtpServer = QStringLiteral("127.0.0.1");
+    draft.smtpPort = server.port();
+    draft.pop3Account = QStringLiteral("u");
+    draft.password = QStringLiteral("p");
+    draft.mailAddress = QStringLiteral("a@x");
+    draft.receiverText = QStringLiteral("b@y");
+    const QString path = dir.path() + QStringLiteral("A/Drafts/1.eml");
+    ASSERT_TRUE(draft.store(path + QStringLiteral(".bak")));
+    MailSender sender;
+    QSignalSpy finished(&sender, &MailSender::finished);
+    QElapsedTimer t;
+    t.start();
+    ASSERT_TRUE(sender.start(path));
+    sender.Abort();
+    ASSERT_TRUE(waitFor([&] { return finished.size() == 1; }, 20000));
+    EXPECT_LT(t.elapsed(), 10000);
+    EXPECT_FALSE(finished[0][0].toBool());
+    MailSocket::setTimeoutMs(MailSocket::kDefaultTimeoutMs);
 }
 
 TEST_F(ShortTimeout, SmtpRepliesAndRefusals)
